@@ -1,0 +1,48 @@
+#include "app/application.h"
+
+#include "app/form1.h"
+
+#include <QMessageBox>
+#include <QPointer>
+
+#include <exception>
+
+namespace quelmo {
+
+QuelmoApplication::QuelmoApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Quelmo!"));
+    setQuitOnLastWindowClosed(false);
+}
+
+void ShowExceptionBox(const QString& message) {
+    QMessageBox::critical(nullptr, QStringLiteral("Quelmo!"), message);
+}
+
+bool QuelmoApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        ShowExceptionBox(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        ShowExceptionBox(QString());
+    }
+    return false;
+}
+
+int RunQuelmo(int argc, char** argv) {
+    QuelmoApplication app(argc, argv);
+    try {
+        QPointer<TForm1> form = new TForm1();
+        if (StartupComplete)
+            QuelmoApplication::exec();
+        // "Exit!" has released the window already; a refused start-up or a session end has not.
+        delete form.data();
+    } catch (const std::exception& e) {
+        ShowExceptionBox(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        ShowExceptionBox(QString());
+    }
+    return 0;
+}
+
+} // namespace quelmo

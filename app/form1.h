@@ -1,0 +1,178 @@
+#pragma once
+// The main window. Its members keep the names of the control table; its code is spread over
+// form1_*.cpp by concern.
+
+#include "config/config_host.h"
+#include "power/stuff.h"
+#include "schedule/schedule_rows.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QTimer;
+
+namespace quelmo {
+
+class ScheduleRow;
+class TTrayIcon;
+
+extern const char* const VersionCaption;
+
+// Program-wide state of the shell (the energy counters and the password live with the
+// settings; the week table with the schedule).
+extern bool StartupComplete;
+extern int DelayedOffSeconds, TickCount, LockCountdown, EditHoldOff;
+extern bool NowRequested;
+extern int LastReportedKwh;
+extern DayCount StartTime;
+extern DayCount LastClock;
+extern double TimeToNextOn;
+
+// "%d:%02d:%02d Hours", "%02d:%02d Minutes" or "%02d Seconds".
+std::string FormatCountdown(double days);
+// "%05d.%02d kWh", capped at 99999.
+std::string FormatKwh(double kwh);
+// The usage report's URL for the given counters and device identity.
+std::string UsageReportUrl(int kwhUsed, int kwhSaved, std::uint32_t deviceId);
+
+class TForm1 : public QWidget, public ConfigHost {
+    Q_OBJECT
+public:
+    // Builds the window and runs start-up; a refused start-up leaves StartupComplete false.
+    TForm1();
+    ~TForm1() override;
+
+    // Controls, in the order of the window's declaration.
+    QLabel* BackGroundImage;
+    QTimer* Timer1;
+    QGroupBox* ConfigBox;
+    QPushButton* PowerOptions;
+    QGroupBox* DelayedOffG;
+    QPushButton* DelayedOff;
+    QComboBox* DelayAction;
+    QPushButton* Abort;
+    TTrayIcon* TrayIcon;
+    QLineEdit* Config;
+    QLabel* ConfigLabel;
+    QPushButton* Browse;
+    QPushButton* Load;
+    QLabel* Status;
+    QLineEdit* Login;
+    QLabel* LoginLabel;
+    QGroupBox* PassBox;
+    QLineEdit* Pass1;
+    QLabel* Pass1Label;
+    QLineEdit* Pass2;
+    QLabel* Pass2Label;
+    QPushButton* ChangePassword;
+    QPushButton* Resume;
+    QLineEdit* kWhSaved;
+    QLineEdit* kWhUsed;
+    QLabel* LUsed;
+    QLabel* LSaved;
+    QPushButton* Save;
+    QSpinBox* DelayMins;
+    QLabel* Label4;
+    QGroupBox* PowerBox;
+    QSpinBox* OnP;
+    QSpinBox* OffP;
+    QSpinBox* StandbyP;
+    QLabel* Label2;
+    QPushButton* Exit;
+    QComboBox* OffAction;
+    QLabel* Label1;
+    QPushButton* ShowDetails;
+    QCheckBox* AutoStart;
+    QPushButton* NowButton;
+    QPushButton* LogOff;
+    QPushButton* Help;
+    ScheduleRow *Monday, *Tuesday, *Wednesday, *Thursday, *Friday, *Saturday, *Sunday;
+    std::array<QLabel*, 7> DayLetters{}; // LMonday … LSunday
+
+    // Drawing of the seven rows and the current-time marker.
+    ScheduleRows Rows;
+    // Editor state.
+    ScheduleRow* DragBox = nullptr;
+    int DragValue = 0;
+    int DragStartX = 0;
+
+    // Start-up and lifecycle.
+    void ExitClick();
+    // Ticks come from Timer1 only while attached (from the end of start-up to destruction).
+    void AttachTick();
+    void DetachTick();
+    bool TickAttached() const { return mTickAttached; }
+    void FormClose();
+    // The tick.
+    void Timer1Timer();
+    void SwitchOff(bool delayed);
+    void UsageReport(double kwhUsed);
+    // Shutdown controls.
+    void DelayedOffClick();
+    void NowButtonClick();
+    void AbortClick();
+    void ResumeClick();
+    void SaveClick();
+    void PowerOptionsClick();
+    void OffActionChange(QComboBox* sender);
+    // Access control.
+    void SetConfigUnlocked(bool unlocked);
+    void TouchLockCountdown();
+    void LoginKeyDown(int virtualKey);
+    void LogOffClick();
+    void ChangePasswordClick();
+    void HelpClick();
+    void ShowDetailsClick();
+    // Configuration buttons.
+    void BrowseClick();
+    void LoadClick();
+    // Schedule editor.
+    void SchedulePaint(ScheduleRow* sender);
+    void ScheduleMouseDown(ScheduleRow* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                           int x, int y);
+    void ScheduleMouseMove(ScheduleRow* sender, Qt::KeyboardModifiers shift, int x, int y);
+    void ScheduleMouseUp(ScheduleRow* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                         int x, int y);
+    void FormMouseUp(ScheduleRow* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                     int x, int y);
+
+    // Item index of an action list, −1 when its text matches no item.
+    static int ItemIndex(const QComboBox* list);
+
+    // ConfigHost.
+    std::string ConfigText() const override;
+    void SetConfigText(const std::string& text) override;
+    void SetRatingEdits(int on, int off, int standby) override;
+    bool AutoStartChecked() const override;
+    void SetAutoStartChecked(bool checked) override;
+    int ActionIndex(ActionList list) const override;
+    void SetActionIndex(ActionList list, int index) override;
+    void ActionListChanged(ActionList list) override;
+    bool SaveEnabled() const override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void ConnectHandlers();
+    void Startup();
+    // Re-arms Timer1 for the middle of the next wall-clock second.
+    void ScheduleNextTick();
+    bool mExitRequested = false;
+    bool mTickAttached = false;
+};
+
+} // namespace quelmo

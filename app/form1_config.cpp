@@ -1,0 +1,65 @@
+// What the settings and configuration code reads and sets in the window, and its two buttons.
+#include "app/form1.h"
+
+#include "config/paths.h"
+#include "config/settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace quelmo {
+
+std::string TForm1::ConfigText() const {
+    return Config->text().toLatin1().toStdString();
+}
+void TForm1::SetConfigText(const std::string& text) {
+    Config->setText(QString::fromLatin1(text));
+}
+
+void TForm1::SetRatingEdits(int on, int off, int standby) {
+    OnP->setValue(on);
+    OffP->setValue(off);
+    StandbyP->setValue(standby);
+}
+
+bool TForm1::AutoStartChecked() const {
+    return AutoStart->isChecked();
+}
+void TForm1::SetAutoStartChecked(bool checked) {
+    AutoStart->setChecked(checked);
+}
+
+int TForm1::ActionIndex(ActionList list) const {
+    return ItemIndex(list == ActionList::Delay ? DelayAction : OffAction);
+}
+
+void TForm1::SetActionIndex(ActionList list, int index) {
+    QComboBox* box = list == ActionList::Delay ? DelayAction : OffAction;
+    // An index beyond the list leaves no item selected, as the list's own rule has it.
+    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+}
+
+void TForm1::ActionListChanged(ActionList list) {
+    OffActionChange(list == ActionList::Delay ? DelayAction : OffAction);
+}
+
+bool TForm1::SaveEnabled() const {
+    return Save->isEnabled();
+}
+
+void TForm1::BrowseClick() {
+    const std::string chosen =
+        BrowseForFile(this, ProgramFolder, ConfigText(), "Config Files (*.db)|*.DB", "db");
+    SetConfigText(ShortPath(chosen));
+    TouchLockCountdown();
+}
+
+void TForm1::LoadClick() {
+    LoadConfig(*this);
+    TouchLockCountdown();
+}
+
+} // namespace quelmo

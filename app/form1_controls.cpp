@@ -1,0 +1,223 @@
+// Step 1 of start-up: the window and its controls, as the control table lists them.
+#include "app/form1.h"
+
+#include "schedule/schedule_row.h"
+#include "tray/trayicon.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTimer>
+
+namespace quelmo {
+
+namespace {
+template <typename T> T* Make(QWidget* parent, const char* name, QRect geometry) {
+    auto* w = new T(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(geometry);
+    return w;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+    auto* b = Make<QPushButton>(parent, name, geometry);
+    b->setText(QString::fromLatin1(caption));
+    return b;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+    auto* l = Make<QLabel>(parent, name, geometry);
+    l->setText(QString::fromLatin1(caption));
+    return l;
+}
+
+QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+    auto* g = Make<QGroupBox>(parent, name, geometry);
+    g->setTitle(QString::fromLatin1(caption));
+    return g;
+}
+
+QSpinBox* MakeSpin(QWidget* parent, const char* name, int lo, int hi, QRect geometry) {
+    auto* s = Make<QSpinBox>(parent, name, geometry);
+    s->setRange(lo, hi);
+    return s;
+}
+
+// A labelled edit: the label stands left of the field.
+QLineEdit* MakeLabeledEdit(QWidget* parent, const char* name, const char* caption, QRect label,
+                           QRect edit, QLabel** labelOut) {
+    *labelOut = MakeLabel(parent, (std::string(name) + "Label").c_str(), caption, label);
+    auto* e = Make<QLineEdit>(parent, name, edit);
+    (*labelOut)->setBuddy(e);
+    return e;
+}
+
+QLineEdit* MakePasswordEdit(QWidget* parent, const char* name, const char* caption, QRect label,
+                            QRect edit, QLabel** labelOut) {
+    auto* e = MakeLabeledEdit(parent, name, caption, label, edit, labelOut);
+    e->setMaxLength(8);
+    e->setEchoMode(QLineEdit::Password);
+    return e;
+}
+
+QLineEdit* MakeCounter(QWidget* parent, const char* name, QRect geometry) {
+    auto* e = Make<QLineEdit>(parent, name, geometry);
+    e->setFrame(false);
+    e->setReadOnly(true);
+    e->setFocusPolicy(Qt::NoFocus);
+    e->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(16);
+    font.setBold(true);
+    e->setFont(font);
+    e->setStyleSheet(QStringLiteral("QLineEdit { color: white; background: black; }"));
+    e->setText(QStringLiteral(" 26280.00 kWh"));
+    return e;
+}
+
+QPixmap BackgroundPicture(QSize size) {
+    QPixmap pixmap(size);
+    QPainter painter(&pixmap);
+    QLinearGradient gradient(0, 0, 0, size.height());
+    gradient.setColorAt(0.0, QColor(0x3a, 0x4a, 0x5c));
+    gradient.setColorAt(0.38, QColor(0x20, 0x2a, 0x36));
+    gradient.setColorAt(0.385, QColor(0xd4, 0xd0, 0xc8));
+    gradient.setColorAt(1.0, QColor(0xd4, 0xd0, 0xc8));
+    painter.fillRect(pixmap.rect(), gradient);
+    return pixmap;
+}
+} // namespace
+
+void TForm1::BuildControls() {
+    setObjectName(QStringLiteral("Form1"));
+    setFixedSize(610, 562);
+    QFont formFont(QStringLiteral("MS Sans Serif"));
+    formFont.setStyleHint(QFont::SansSerif);
+    formFont.setPointSize(9);
+    formFont.setBold(true);
+    setFont(formFont);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(0xd4, 0xd0, 0xc8));
+    setPalette(grey);
+    setAutoFillBackground(true);
+
+    BackGroundImage = Make<QLabel>(this, "BackGroundImage", rect());
+    BackGroundImage->setScaledContents(true);
+    BackGroundImage->setPixmap(BackgroundPicture(size()));
+    BackGroundImage->setToolTip(QStringLiteral("Delayed Switch Off"));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(1000);
+
+    ConfigBox = MakeGroup(this, "ConfigBox", "Configuration", QRect(0, 216, 609, 345));
+    ConfigBox->setAutoFillBackground(true);
+    ConfigBox->hide();
+    PowerOptions =
+        MakeButton(ConfigBox, "PowerOptions", "PC Power Options", QRect(452, 262, 148, 28));
+    DelayedOffG = MakeGroup(ConfigBox, "DelayedOffG", "Delayed Off", QRect(8, 154, 220, 98));
+    DelayedOff = MakeButton(DelayedOffG, "DelayedOff", "Switch Off", QRect(10, 58, 112, 30));
+    DelayedOff->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    DelayAction = Make<QComboBox>(DelayedOffG, "DelayAction", QRect(10, 24, 112, 26));
+    DelayAction->setEditable(true);
+    DelayAction->setEditText(QStringLiteral("Hibernate"));
+
+    Abort = MakeButton(this, "Abort", "Cancel Shutdown", QRect(205, 158, 200, 40));
+    Abort->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+
+    TrayIcon = new TTrayIcon(this);
+    TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
+
+    Config = MakeLabeledEdit(ConfigBox, "Config", "Config.", QRect(8, 266, 50, 22),
+                             QRect(60, 264, 232, 26), &ConfigLabel);
+    Config->setText(QStringLiteral("Quelmo.db"));
+    Browse = MakeButton(ConfigBox, "Browse", "Browse", QRect(298, 262, 72, 28));
+    Load = MakeButton(ConfigBox, "Load", "Load", QRect(374, 262, 72, 28));
+
+    Status = MakeLabel(this, "Status", "", QRect(0, 8, 610, 40));
+    Status->setAlignment(Qt::AlignCenter);
+    QFont statusFont = Status->font();
+    statusFont.setPixelSize(24);
+    statusFont.setBold(true);
+    Status->setFont(statusFont);
+
+    Login = MakePasswordEdit(this, "Login", "Login", QRect(24, 108, 110, 20),
+                             QRect(24, 128, 110, 26), &LoginLabel);
+    LoginLabel->setStyleSheet(QStringLiteral("color: white;"));
+
+    PassBox = MakeGroup(ConfigBox, "PassBox", "Change Pasword", QRect(420, 154, 181, 98));
+    Pass1 = MakePasswordEdit(PassBox, "Pass1", "    New Password", QRect(4, 22, 100, 22),
+                             QRect(104, 20, 70, 24), &Pass1Label);
+    Pass2 = MakePasswordEdit(PassBox, "Pass2", "        Confirm", QRect(4, 48, 100, 22),
+                             QRect(104, 46, 70, 24), &Pass2Label);
+    ChangePassword = MakeButton(PassBox, "ChangePassword", "Change", QRect(104, 70, 70, 24));
+
+    Resume = MakeButton(this, "Resume", "Resume Shutdown", QRect(205, 158, 200, 40));
+    Resume->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+
+    kWhSaved = MakeCounter(this, "kWhSaved", QRect(230, 100, 160, 26));
+    kWhUsed = MakeCounter(this, "kWhUsed", QRect(230, 62, 160, 26));
+    LUsed = MakeLabel(this, "LUsed", "Used", QRect(176, 64, 50, 22));
+    LSaved = MakeLabel(this, "LSaved", "Saved", QRect(176, 102, 50, 22));
+    for (QLabel* l : {LUsed, LSaved})
+        l->setStyleSheet(QStringLiteral("color: white;"));
+
+    Save = MakeButton(ConfigBox, "Save", "Save", QRect(420, 302, 56, 30));
+    DelayMins = MakeSpin(DelayedOffG, "DelayMins", 1, 60, QRect(128, 24, 50, 26));
+    DelayMins->setValue(60);
+    Label4 = MakeLabel(DelayedOffG, "Label4", "Mins", QRect(182, 26, 34, 22));
+
+    PowerBox =
+        MakeGroup(ConfigBox, "PowerBox", "PC Power Consumption (Watts)", QRect(236, 154, 176, 98));
+    PowerBox->setToolTip(
+        QStringLiteral("This is just used to estimate the power saved by using Quelmo!"));
+    OnP = MakeSpin(PowerBox, "OnP", 1, 999, QRect(8, 48, 56, 26));
+    OffP = MakeSpin(PowerBox, "OffP", 0, 99, QRect(66, 48, 50, 26));
+    StandbyP = MakeSpin(PowerBox, "StandbyP", 0, 99, QRect(118, 48, 50, 26));
+    Label2 = MakeLabel(PowerBox, "Label2", "On               Off          Standby",
+                       QRect(12, 26, 160, 20));
+
+    Exit = MakeButton(ConfigBox, "Exit", "Exit!", QRect(544, 302, 56, 30));
+    OffAction = Make<QComboBox>(ConfigBox, "OffAction", QRect(150, 304, 104, 26));
+    OffAction->setEditable(true);
+    OffAction->setEditText(QStringLiteral("Hibernate"));
+    Label1 = MakeLabel(ConfigBox, "Label1", "Scheduled Off Action", QRect(8, 306, 140, 22));
+
+    ShowDetails = MakeButton(this, "ShowDetails", "Show Details", QRect(446, 62, 140, 28));
+    AutoStart = Make<QCheckBox>(ConfigBox, "AutoStart", QRect(262, 306, 156, 22));
+    AutoStart->setText(QStringLiteral("Start with Windows"));
+
+    NowButton = MakeButton(DelayedOffG, "NowButton", "Now!", QRect(128, 58, 84, 30));
+    LogOff = MakeButton(ConfigBox, "LogOff", "LogOff", QRect(480, 302, 60, 30));
+    Help = MakeButton(this, "Help", "Help", QRect(446, 100, 140, 28));
+
+    static constexpr const char* kRowNames[7] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                                 "Friday", "Saturday", "Sunday"};
+    static constexpr const char* kLetters[7] = {"M", "T", "W", "T", "F", "S", "S"};
+    for (int i = 0; i < 7; ++i) {
+        Rows.rows[i] = Make<ScheduleRow>(ConfigBox, kRowNames[i], QRect(24, 24 + 18 * i, 576, 17));
+        DayLetters[i] = MakeLabel(ConfigBox, (std::string("L") + kRowNames[i]).c_str(), kLetters[i],
+                                  QRect(8, 24 + 18 * i, 14, 17));
+    }
+    Monday = Rows.rows[0];
+    Tuesday = Rows.rows[1];
+    Wednesday = Rows.rows[2];
+    Thursday = Rows.rows[3];
+    Friday = Rows.rows[4];
+    Saturday = Rows.rows[5];
+    Sunday = Rows.rows[6];
+
+    BackGroundImage->lower();
+    ConnectHandlers();
+}
+
+} // namespace quelmo

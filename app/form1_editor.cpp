@@ -1,0 +1,70 @@
+// Editing the week by dragging across the day rows.
+#include "app/form1.h"
+
+#include "schedule/schedule_row.h"
+#include "schedule/week_schedule.h"
+
+#include <algorithm>
+
+namespace quelmo {
+
+namespace {
+constexpr int kDragHoldOff = 10;
+constexpr int kReleaseHoldOff = 3;
+} // namespace
+
+void TForm1::SchedulePaint(ScheduleRow* sender) {
+    Rows.PaintRow(sender);
+}
+
+void TForm1::ScheduleMouseDown(ScheduleRow* sender, Qt::MouseButton button,
+                               Qt::KeyboardModifiers shift, int x, int) {
+    DragBox = sender;
+    ScheduleRows::SetTimeHint(sender, x);
+    if (button == Qt::LeftButton && LockCountdown > 0) {
+        DragStartX = x;
+        DragValue = (shift & Qt::ControlModifier) ? 1 : 0;
+        EditHoldOff = kDragHoldOff;
+    }
+    TouchLockCountdown();
+}
+
+void TForm1::ScheduleMouseMove(ScheduleRow* sender, Qt::KeyboardModifiers, int x, int) {
+    if (!DragBox || LockCountdown <= 0 || sender != DragBox || EditHoldOff <= 0)
+        return;
+    EditHoldOff = kDragHoldOff;
+    if (x != DragStartX)
+        DragBox->FillBand(DragStartX, x, DragValue ? kColourOn : kColourOff);
+}
+
+void TForm1::ScheduleMouseUp(ScheduleRow*, Qt::MouseButton button, Qt::KeyboardModifiers, int x,
+                             int) {
+    if (button == Qt::LeftButton && LockCountdown > 0 && EditHoldOff > 0 && DragBox) {
+        EditHoldOff = kReleaseHoldOff;
+        if (x != DragStartX) {
+            // Positions outside the row are clamped to the day's first and last slot.
+            const int lo = std::clamp(std::min(x, DragStartX), 0, 575);
+            const int hi = std::clamp(std::max(x, DragStartX), 0, 575);
+            const int row = Rows.RowOfBox(DragBox);
+            for (int slot = lo / 4; slot <= hi / 4; ++slot)
+                WeekSchedule[row * SlotsPerDay + slot] = static_cast<std::uint8_t>(DragValue);
+        }
+        DragBox->Repaint();
+    }
+    DragBox = nullptr;
+}
+
+void TForm1::FormMouseUp(ScheduleRow*, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                         int y) {
+    if (EditHoldOff == 1 || EditHoldOff == 2)
+        EditHoldOff = kReleaseHoldOff;
+    if (button != Qt::LeftButton)
+        return;
+    if (DragBox) {
+        if (EditHoldOff > 0)
+            ScheduleMouseUp(DragBox, Qt::LeftButton, shift, x, y);
+        DragBox = nullptr;
+    }
+}
+
+} // namespace quelmo

@@ -1,0 +1,114 @@
+// The switch-off controls and the off-action fallback.
+#include "app/form1.h"
+
+#include "config/settings.h"
+#include "power/switchoff.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace quelmo {
+
+int TForm1::ItemIndex(const QComboBox* list) {
+    const int index = list->currentIndex();
+    if (index < 0 || list->currentText() != list->itemText(index))
+        return -1;
+    return index;
+}
+
+void TForm1::DelayedOffClick() {
+    NowRequested = false;
+    DelayedOffSeconds = DelayMins->value() * 60;
+    Abort->hide();
+    Resume->hide();
+    TouchLockCountdown();
+}
+
+void TForm1::NowButtonClick() {
+    DelayedOffSeconds = 12;
+    Abort->show();
+    Resume->hide();
+    NowRequested = true;
+}
+
+void TForm1::AbortClick() {
+    Abort->hide();
+    if (DelayedOffSeconds != 0) {
+        DelayedOffSeconds = 0;
+        NowRequested = false;
+    } else {
+        Resume->show();
+    }
+}
+
+void TForm1::ResumeClick() {
+    Abort->show();
+    Resume->hide();
+}
+
+void TForm1::SaveClick() {
+    OnPower = OnP->value();
+    OffPower = OffP->value();
+    SbyPower = StandbyP->value();
+    QPalette palette = Save->palette();
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    Save->setPalette(palette);
+    SaveAll(*this);
+    TouchLockCountdown();
+}
+
+void TForm1::PowerOptionsClick() {
+    OpenPowerOptions();
+    TouchLockCountdown();
+}
+
+void TForm1::OffActionChange(QComboBox* sender) {
+    const auto i = static_cast<std::uint8_t>(ItemIndex(sender));
+    const bool standby = IsPwrSuspendAllowed();
+    const bool hibernate = IsPwrHibernateAllowed();
+    const bool shutdown = IsPwrShutdownAllowed();
+    std::string message;
+    int fallback = i;
+    switch (i) {
+    case kStandBy:
+        if (!standby) {
+            message =
+                hibernate ? "Standby\nnot available\nwill use Hibernate" : "Standby\nnot available";
+            fallback = hibernate ? kHibernate : kStandBy;
+        }
+        break;
+    case kHibernate:
+        if (!hibernate) {
+            message =
+                standby ? "Hibernate\nnot available\nwill use Standby" : "Hibernate\nnot available";
+            fallback = standby ? kStandBy : kHibernate;
+        }
+        break;
+    case kShutDown:
+        if (!shutdown) {
+            if (hibernate) {
+                message = "PowerOff\nnot available\nwill use Hibernate";
+                fallback = kHibernate;
+            } else if (standby) {
+                message = "PowerOff\nnot available\nwill use Standby";
+                fallback = kStandBy;
+            } else {
+                message = "PowerOff\nnot available";
+            }
+        }
+        break;
+    default:
+        ShowNotice("Bad Power\noption selection");
+        break;
+    }
+    if (!message.empty()) {
+        sender->setCurrentIndex(fallback); // programmatic: raises no change event
+        DefaultBeep();
+        PowerOptionsClick();
+        ShowNotice(message + "\nCheck the Windows\nPower Options dialogue");
+    }
+    TouchLockCountdown();
+}
+
+} // namespace quelmo

@@ -1,0 +1,151 @@
+// Start-up, shutdown and the ways out of the program.
+#include "app/form1.h"
+
+#include "config/paths.h"
+#include "config/settings.h"
+#include "platform/clock.h"
+#include "platform/instance_lock.h"
+#include "power/switchoff.h"
+#include "schedule/schedule_row.h"
+#include "schedule/week_schedule.h"
+#include "tray/trayicon.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace quelmo {
+
+namespace {
+std::unique_ptr<platform::InstanceLock> InstanceMutex;
+
+void ResetProgramState() {
+    StartupComplete = false;
+    PasswordScramble.clear();
+    DelayedOffSeconds = TickCount = LockCountdown = EditHoldOff = 0;
+    NowRequested = false;
+    SettingsLoaded = false;
+    LastReportedKwh = -1;
+    TimeToNextOn = 0;
+}
+} // namespace
+
+TForm1::TForm1() : QWidget(nullptr) {
+    StartupComplete = false;
+    PasswordScramble.clear();
+    BuildControls();
+    Startup();
+}
+
+void TForm1::Startup() {
+    InitProgramPaths();
+
+    InstanceMutex = std::make_unique<platform::InstanceLock>(platform::InstanceLockName());
+    if (InstanceMutex->Valid() && InstanceMutex->AlreadyExisted()) {
+        ShowNotice("Quelmo! is already running\non this machine");
+        return;
+    }
+    if (!LoadPowerLibrary()) {
+        ShowNotice("Could not load (or use) PowrProf.dll - Aborting");
+        return;
+    }
+    ResetProgramState();
+    DragBox = nullptr;
+    if (!EnableShutdownPrivilege())
+        ShowNotice("Cannot obtain ShutDown privileges");
+    // The screen-saver time-out request has no counterpart here and is left out.
+
+    DelayedOffSeconds = 0;
+    LastReportedKwh = -1;
+
+    DelayAction->clear();
+    OffAction->clear();
+    for (int code = 0; code < 3; ++code) {
+        const QString name = QString::fromStdString(ActionNames[code]);
+        if (code < 2)
+            OffAction->addItem(name);
+        DelayAction->addItem(name);
+    }
+    DelayAction->setCurrentIndex(0);
+    OffAction->setCurrentIndex(0);
+    OffActionChange(DelayAction);
+    OffActionChange(OffAction);
+
+    Abort->hide();
+    Resume->hide();
+    Resume->move(Abort->pos());
+
+    LoadSettings(*this);
+    LoadConfig(*this);
+
+    StartTime = WallClockNow();
+    StartupComplete = true;
+
+    Status->setAttribute(Qt::WA_TranslucentBackground);
+    Status->setAutoFillBackground(false);
+
+    for (int i = 0; i < 7; ++i)
+        Rows.rows[i]->setGeometry(Monday->x(), Monday->y() + 18 * i, 576, 17);
+
+    // No close box: "Exit!" is the way out. Minimising stays.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowTitle(QString::fromLatin1(VersionCaption));
+
+    SetConfigUnlocked(false);
+    LastClock = LocalStandardNow();
+    Timer1Timer();
+    AttachTick();
+    ArmWakeTimer(7.0);
+    TrayIcon->SetVisible(true);
+    show();
+}
+
+TForm1::~TForm1() {
+    DetachTick();
+    if (StartupComplete)
+        SaveAll(*this);
+    FreePowerLibrary();
+    InstanceMutex.reset();
+    CloseWakeTimer();
+    StartupComplete = false;
+    QCoreApplication::quit();
+}
+
+void TForm1::AttachTick() {
+    mTickAttached = true;
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer, Qt::UniqueConnection);
+    ScheduleNextTick();
+}
+
+void TForm1::DetachTick() {
+    mTickAttached = false;
+    Timer1->stop();
+    disconnect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+}
+
+void TForm1::ScheduleNextTick() {
+    // Aim at the middle of the next wall-clock second, so that timer drift never skips one.
+    const int millis = platform::CurrentUtc().millis;
+    Timer1->start(1500 - millis);
+}
+
+void TForm1::ExitClick() {
+    mExitRequested = true;
+    deleteLater();
+}
+
+void TForm1::FormClose() {
+    SaveSettings(*this);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormClose();
+    // The close box and the close command are refused; "Exit!" releases the window instead.
+    event->ignore();
+}
+
+} // namespace quelmo

@@ -1,0 +1,203 @@
+// The one-second tick: everything time-driven, in a fixed order.
+#include "app/form1.h"
+
+#include "config/paths.h"
+#include "config/settings.h"
+#include "http/winhttp.h"
+#include "power/switchoff.h"
+#include "schedule/week_schedule.h"
+#include "tray/trayicon.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include <cmath>
+#include <cstdio>
+
+namespace quelmo {
+
+namespace {
+constexpr double kTenMinutes = 600.0 / 86400;
+
+// Whole seconds of a day count, truncated. The counts the tick sees are whole seconds divided
+// by 86400; the tolerance keeps 540/86400 from reading as 539.
+long long WholeSeconds(double days) {
+    return static_cast<long long>(std::floor(days * 86400 + 1e-6));
+}
+
+template <typename... Args> std::string Format(const char* format, Args... args) {
+    char text[128];
+    std::snprintf(text, sizeof text, format, args...);
+    return text;
+}
+} // namespace
+
+std::string FormatCountdown(double days) {
+    const long long s = WholeSeconds(days);
+    const int h = static_cast<int>(s / 3600), m = static_cast<int>(s % 3600 / 60),
+              sec = static_cast<int>(s % 60);
+    if (h != 0)
+        return Format("%d:%02d:%02d Hours", h, m, sec);
+    if (m != 0)
+        return Format("%02d:%02d Minutes", m, sec);
+    return Format("%02d Seconds", sec);
+}
+
+std::string FormatKwh(double kwh) {
+    if (kwh > 99999)
+        kwh = 99999;
+    const int d = static_cast<int>(kwh);
+    const int h = static_cast<int>((kwh - d) * 100);
+    return Format("%05d.%02d kWh", d, h);
+}
+
+std::string UsageReportUrl(int kwhUsed, int kwhSaved, std::uint32_t deviceId) {
+    return "http://" + ProductWebHost() + "/Quelmo/setup/QuelmoV.php" +
+           Format("?kwu=%d,&kws=%d,&did=%08X", kwhUsed, kwhSaved, deviceId);
+}
+
+void TForm1::Timer1Timer() {
+    if (mTickAttached)
+        ScheduleNextTick(); // first, so that ticks keep coming inside a notice or a fetch
+
+    const DayCount reading = LocalStandardNow();
+    const long long jumpMillis = std::llround((reading - LastClock) * 86400000.0);
+    LastClock = reading;
+
+    if (EditHoldOff != 0)
+        --EditHoldOff;
+    if (!NowRequested)
+        TimeToNextOn = TimeToNextSwitch(1);
+
+    if (jumpMillis > 30000) { // resumed from standby, or the clock was set forward
+        SetConfigUnlocked(false);
+        LoadConfig(*this);
+    }
+
+    if (LockCountdown != 0) {
+        Login->clear();
+        if (--LockCountdown == 0)
+            SetConfigUnlocked(false);
+    }
+
+    ShowDetails->setText(ConfigBox->isHidden() ? QStringLiteral("Show Details")
+                                               : QStringLiteral("Hide Details"));
+    Rows.DrawTimeMarker(false);
+
+    WhUsed += OnPower / 3600;
+    const double used = WhUsed * 0.001;
+    if (TickCount > 5 && static_cast<long long>(used) != LastReportedKwh)
+        UsageReport(used);
+    kWhUsed->setText(QString::fromLatin1(FormatKwh(used)));
+    kWhSaved->setText(QString::fromLatin1(FormatKwh(WhSaved * 0.001)));
+
+    ++TickCount;
+    if (TickCount % 60 == 0)
+        SaveSettings(*this);
+    if (TickCount == 30 && ConfigBox->isHidden())
+        TrayIcon->Minimize();
+
+    const bool delayed = DelayedOffSeconds != 0;
+    double r;
+    if (delayed) {
+        --DelayedOffSeconds;
+        r = DelayedOffSeconds / 86400.0;
+        if (DelayedOffSeconds < 60)
+            DelayMins->setValue(DelayedOffSeconds); // clamps to 1..60
+    } else {
+        r = TimeToNextSwitch(0);
+        if (EditHoldOff != 0)
+            return; // the schedule is being edited
+    }
+
+    if (r > 7.0) {
+        Status->clear();
+        Abort->hide();
+        Resume->hide();
+        return;
+    }
+
+    const QString action =
+        DelayedOffSeconds != 0 ? DelayAction->currentText() : OffAction->currentText();
+    std::string text = "PC will " + action.toStdString() + " in " + FormatCountdown(r);
+    if (!Resume->isHidden())
+        text += " (But Aborted!)";
+    QFont font = Status->font();
+    font.setPointSize(18);
+    Status->setFont(font);
+    QPalette palette = Status->palette();
+    palette.setColor(QPalette::WindowText,
+                     r >= 1.0 / 24 ? QColor(255, 255, 255) : QColor(0, 255, 0));
+    Status->setPalette(palette);
+    Status->setText(QString::fromLatin1(text));
+    Status->repaint();
+
+    if (Abort->isHidden() && Resume->isHidden())
+        Abort->show();
+    if (!Resume->isHidden()) {
+        Abort->hide();
+        return; // cancelled: shown, but neither warns nor switches off
+    }
+    if (r >= kTenMinutes)
+        return;
+
+    const long long s = WholeSeconds(r);
+    const long long minutes = s / 60, seconds = s % 60;
+
+    if (WallClockNow() - StartTime < kTenMinutes) {
+        StartTime = 0; // fires once per run, and before the notice lets nested ticks in
+        if (DelayedOffSeconds == 0) {
+            Abort->hide();
+            Resume->show();
+            ShowNotice("Pending scheduled shutdown ignored\nas Quelmo! has just been started");
+            return;
+        }
+    }
+
+    if ((minutes != 0 && seconds == 0) || (minutes == 0 && seconds < 20)) {
+        DefaultBeep();
+        TrayIcon->Restore();
+        const bool last = delayed ? DelayedOffSeconds == 0 : s <= 1;
+        if (last)
+            SwitchOff(delayed);
+    }
+}
+
+void TForm1::SwitchOff(bool delayed) {
+    Abort->hide();
+    Resume->hide();
+    if (!NowRequested)
+        TimeToNextOn = TimeToNextSwitch(1);
+    int code;
+    if (delayed) {
+        code = ItemIndex(DelayAction);
+        if (NowRequested) {
+            NowRequested = false;
+            TimeToNextOn = 1.0 / 1440;
+        }
+    } else {
+        code = ItemIndex(OffAction);
+    }
+    const double hours = TimeToNextOn * 24;
+    if (code == kStandBy)
+        WhSaved += (OnPower - SbyPower) * hours;
+    else if (code == kHibernate || code == kShutDown)
+        WhSaved += (OnPower - OffPower) * hours;
+    SaveSettings(*this);
+    ArmWakeTimer(TimeToNextOn);
+    PerformPowerAction(code);
+}
+
+void TForm1::UsageReport(double kwhUsed) {
+    const int k = static_cast<int>(kwhUsed);
+    LastReportedKwh = k; // first, so that a tick nested in the fetch does not send it again
+    const std::uint32_t device = VolumeSerial("/");
+    const int w = static_cast<int>(WhSaved * 0.001);
+    HTTPReadString(UsageReportUrl(k, w, device), 900);
+}
+
+} // namespace quelmo

@@ -1,0 +1,29 @@
+#pragma once
+// The settings file "Quelmo.ini" and the configuration database.
+
+#include "config/config_host.h"
+
+#include <string>
+
+namespace quelmo {
+
+// Energy state, kept in the settings file: watt-hours and watts.
+extern double WhUsed, WhSaved, OnPower, OffPower, SbyPower;
+// The scrambled details-panel password, kept in the configuration database.
+extern std::string PasswordScramble;
+// Set at the end of LoadSettings; SaveSettings does nothing before.
+extern bool SettingsLoaded;
+
+void LoadSettings(ConfigHost& host);
+void SaveSettings(ConfigHost& host);
+void LoadConfig(ConfigHost& host);
+void SaveConfig(ConfigHost& host);
+void SaveAll(ConfigHost& host);
+
+// "http://" in any letter case.
+bool ConfigIsUrl(const std::string& configText);
+
+bool AutoStartIsSet();
+void SetAutoStart(bool on);
+
+} // namespace quelmo

@@ -1,0 +1,38 @@
+#pragma once
+// The machine's power management as Quelmo needs it: systemd-logind on the system bus.
+// Every query answers false on a missing, malformed or error reply, never a false "yes".
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace quelmo::platform {
+
+class PowerManager {
+public:
+    virtual ~PowerManager() = default;
+
+    // login1 is reachable and answers its capability calls.
+    virtual bool Connect() = 0;
+    virtual void Disconnect() = 0;
+
+    // CanSuspend / CanHibernate / CanPowerOff answered "yes" or "challenge".
+    virtual bool CanSuspend() = 0;
+    virtual bool CanHibernate() = 0;
+    virtual bool CanPowerOff() = 0;
+
+    // Suspend(true) / Hibernate(true); true when logind accepted the request.
+    virtual bool Suspend() = 0;
+    virtual bool Hibernate() = 0;
+
+    // Wall message, then a power-off scheduled for the given microseconds since the epoch.
+    virtual bool SchedulePowerOff(const std::string& message, std::uint64_t whenMicros) = 0;
+    virtual bool CancelScheduledPowerOff() = 0;
+};
+
+// The process-wide instance: logind unless a test has installed a double.
+PowerManager& Power();
+void SetPowerManagerForTesting(std::unique_ptr<PowerManager> manager);
+std::unique_ptr<PowerManager> MakeLogindPowerManager();
+
+} // namespace quelmo::platform

@@ -1,0 +1,82 @@
+#include "power/switchoff.h"
+
+#include "platform/clock.h"
+#include "platform/power_manager.h"
+#include "platform/wake_alarm.h"
+#include "power/stuff.h"
+
+#include <cmath>
+
+namespace quelmo {
+
+const std::array<std::string, 3> ActionNames = {"StandBy", "Hibernate", "ShutDown"};
+
+bool LoadPowerLibrary() {
+    return platform::Power().Connect();
+}
+void FreePowerLibrary() {
+    platform::Power().Disconnect();
+}
+
+bool EnableShutdownPrivilege() {
+    EnablePrivilege(AccessToken{}, "SeShutdownPrivilege");
+    return true;
+}
+
+std::int64_t WakeDueTime(double days) {
+    return -static_cast<std::int64_t>(days * 24 * 3600 * 10000000.0);
+}
+
+bool ArmWakeTimer(double days) {
+    if (!(days >= 1.0 / 2880 && days <= 7.5))
+        return false;
+    auto& wake = platform::Wake();
+    if (!wake.IsCreated() && !wake.Create()) {
+        ShowNotice("CreateWaitableTimer()\nfailed\n" + LastErrorText());
+        return false;
+    }
+    switch (wake.ArmRelative(WakeDueTime(days))) {
+    case platform::WakeArmResult::Armed:
+        return true;
+    case platform::WakeArmResult::NotSupported:
+        ShowNotice("Wake-up timer\nis not supported");
+        return false;
+    case platform::WakeArmResult::Failed:
+        break;
+    }
+    ShowNotice("SetWaitableTimer()\nfailed" + LastErrorText());
+    return false;
+}
+
+void CloseWakeTimer() {
+    platform::Wake().Close();
+}
+
+bool PerformPowerAction(int code) {
+    auto& power = platform::Power();
+    switch (code) {
+    case kStandBy:
+        return power.Suspend();
+    case kHibernate:
+        return power.Hibernate();
+    case kShutDown: {
+        const auto now = platform::CurrentUtc();
+        (void)now;
+        return false; // filled with the timed shutdown
+    }
+    default:
+        return false;
+    }
+}
+
+bool IsPwrSuspendAllowed() {
+    return platform::Power().CanSuspend();
+}
+bool IsPwrHibernateAllowed() {
+    return platform::Power().CanHibernate();
+}
+bool IsPwrShutdownAllowed() {
+    return platform::Power().CanPowerOff();
+}
+
+} // namespace quelmo

@@ -1,0 +1,69 @@
+#include "schedule/week_schedule.h"
+
+#include "platform/clock.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quelmo {
+
+std::array<std::uint8_t, SlotsPerWeek> WeekSchedule{};
+
+const std::array<const char*, 7> DayKeys = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+
+namespace {
+// clang-format off
+constexpr const char* kWorkday = "0000001100000000000000000000000011111111111111111111111111111111111110000000000000000000000000000";
+constexpr const char* kFriday  = "0000001100000000000000000000000011111111111111111111111111111111111000000000000000000000000000000";
+constexpr const char* kWeekend = "0000001100000000000000000000000000000000000000000000000000000000000000000000000000000000000000000";
+// clang-format on
+} // namespace
+
+const std::array<const char*, 7> DefaultDayStrings = {kWorkday, kWorkday, kWorkday, kWorkday,
+                                                      kFriday,  kWeekend, kWeekend};
+
+DayCount WallClockNow() {
+    const auto utc = platform::CurrentUtc();
+    const auto l = platform::ToLocalFields(utc.seconds);
+    return EncodeDayCount(l.year, l.month, l.day, l.hour, l.minute, l.second, utc.millis);
+}
+
+double TimeToNextSwitchAt(DayCount now, int state) {
+    const int day = DayIndex(now);
+    const double f = now - std::trunc(now);
+    // Rounded to the millisecond first, so that a time exactly on a whole second counts as that
+    // second and not as the one before through the day count's rounding error.
+    const long long ms = std::llround(f * 86400000.0);
+    const int s = static_cast<int>(std::min<long long>(ms / 1000, 86399));
+    int pos = day * SlotsPerDay + s / 600;
+    double result = (600 - s % 600) / 86400.0;
+    for (int i = 0; i < SlotsPerWeek; ++i) {
+        const int cur = WeekSchedule[pos];
+        if (++pos == SlotsPerWeek)
+            pos = 0;
+        if (cur != state && WeekSchedule[pos] == state)
+            return result;
+        result += 1.0 / SlotsPerDay;
+    }
+    return 8.0;
+}
+
+double TimeToNextSwitch(int state) {
+    return TimeToNextSwitchAt(WallClockNow(), state);
+}
+
+void SetDayFromString(int day, std::string_view text) {
+    for (int k = 0; k < SlotsPerDay; ++k)
+        WeekSchedule[day * SlotsPerDay + k] =
+            (static_cast<std::size_t>(k) < text.size() && text[k] == '1') ? 1 : 0;
+}
+
+std::string DayStringOf(int day) {
+    std::string text(SlotsPerDay, '0');
+    for (int k = 0; k < SlotsPerDay; ++k)
+        if (WeekSchedule[day * SlotsPerDay + k] == 1)
+            text[k] = '1';
+    return text;
+}
+
+} // namespace quelmo
