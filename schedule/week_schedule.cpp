@@ -36,14 +36,15 @@ double TimeToNextSwitchAt(DayCount now, int state) {
     const long long ms = std::llround(f * 86400000.0);
     const int s = static_cast<int>(std::min<long long>(ms / 1000, 86399));
     int pos = day * SlotsPerDay + s / 600;
-    double result = (600 - s % 600) / 86400.0;
+    // Whole seconds to each boundary, divided once: a boundary exactly a week away is 7.0.
+    int seconds = 600 - s % 600;
     for (int i = 0; i < SlotsPerWeek; ++i) {
         const int cur = WeekSchedule[pos];
         if (++pos == SlotsPerWeek)
             pos = 0;
         if (cur != state && WeekSchedule[pos] == state)
-            return result;
-        result += 1.0 / SlotsPerDay;
+            return seconds / 86400.0;
+        seconds += 600;
     }
     return 8.0;
 }

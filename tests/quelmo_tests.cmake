@@ -1,0 +1,11 @@
+# Each *_test.cpp of a folder becomes one test program, run by CTest.
+function(quelmo_add_test_folder)
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+    foreach(src ${sources})
+        get_filename_component(name ${src} NAME_WE)
+        add_executable(${name} ${src})
+        target_link_libraries(${name} PRIVATE quelmo_test_support ${ARGN})
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=UTC" TIMEOUT 300)
+    endforeach()
+endfunction()

@@ -1,0 +1,135 @@
+#include "tests/support/fakes.h"
+
+#include "config/paths.h"
+#include "platform/clock.h"
+#include "platform/instance_lock.h"
+#include "power/stuff.h"
+
+#include <atomic>
+#include <cmath>
+#include <ctime>
+#include <unistd.h>
+
+namespace quelmo::test {
+
+bool FakePowerManager::Connect() {
+    s.calls.push_back("Connect");
+    return s.reachable;
+}
+void FakePowerManager::Disconnect() {
+    s.calls.push_back("Disconnect");
+}
+bool FakePowerManager::CanSuspend() {
+    return s.reachable && s.canSuspend;
+}
+bool FakePowerManager::CanHibernate() {
+    return s.reachable && s.canHibernate;
+}
+bool FakePowerManager::CanPowerOff() {
+    return s.reachable && s.canPowerOff;
+}
+bool FakePowerManager::Suspend() {
+    s.calls.push_back("Suspend");
+    return s.accept;
+}
+bool FakePowerManager::Hibernate() {
+    s.calls.push_back("Hibernate");
+    return s.accept;
+}
+bool FakePowerManager::SchedulePowerOff(const std::string& message, std::uint64_t whenMicros) {
+    s.calls.push_back("SchedulePowerOff " + message + " " + std::to_string(whenMicros));
+    return s.accept;
+}
+bool FakePowerManager::CancelScheduledPowerOff() {
+    s.calls.push_back("CancelScheduledPowerOff");
+    return true;
+}
+
+bool FakeWakeAlarm::Create() {
+    s.created = s.canCreate;
+    return s.created;
+}
+platform::WakeArmResult FakeWakeAlarm::ArmRelative(std::int64_t hundredNanos) {
+    s.arms.push_back(hundredNanos);
+    return s.answer;
+}
+void FakeWakeAlarm::Close() {
+    ++s.closes;
+    s.created = false;
+}
+
+PowerDoubles::PowerDoubles() {
+    platform::SetPowerManagerForTesting(std::make_unique<FakePowerManager>(power));
+    platform::SetWakeAlarmForTesting(std::make_unique<FakeWakeAlarm>(wake));
+}
+PowerDoubles::~PowerDoubles() {
+    platform::SetPowerManagerForTesting(nullptr);
+    platform::SetWakeAlarmForTesting(nullptr);
+}
+
+NoticeRecorder::NoticeRecorder() {
+    SetBeepSink([this] { ++beeps; });
+    SetNoticePresenter([this](const std::string& text) {
+        notices.push_back(text);
+        if (whileOpen)
+            whileOpen(text);
+    });
+}
+NoticeRecorder::~NoticeRecorder() {
+    SetBeepSink(nullptr);
+    SetNoticePresenter(nullptr);
+}
+
+TestClock::TestClock() {
+    Apply();
+}
+TestClock::~TestClock() {
+    platform::SetTestClock(std::nullopt);
+}
+
+void TestClock::SetLocal(int year, int month, int day, int hour, int minute, int second, int ms) {
+    tzset();
+    tm fields{};
+    fields.tm_year = year - 1900;
+    fields.tm_mon = month - 1;
+    fields.tm_mday = day;
+    fields.tm_hour = hour;
+    fields.tm_min = minute;
+    fields.tm_sec = second;
+    fields.tm_isdst = -1;
+    utcSeconds = static_cast<std::int64_t>(mktime(&fields));
+    millis = ms;
+    Apply();
+}
+
+void TestClock::Advance(double seconds) {
+    const auto total = static_cast<std::int64_t>(std::llround(seconds * 1000)) + millis;
+    utcSeconds += total / 1000;
+    millis = static_cast<int>(total % 1000);
+    if (millis < 0) {
+        millis += 1000;
+        utcSeconds -= 1;
+    }
+    Apply();
+}
+
+void TestClock::Apply() {
+    platform::SetTestClock(platform::UtcTime{utcSeconds, millis});
+}
+
+ProgramFolder::ProgramFolder() {
+    static std::atomic<int> counter{0};
+    SetProgramPathForTesting(Path() + "quelmo");
+    InitProgramPaths();
+    platform::SetInstanceLockNameForTesting("Quelmo_test_" + std::to_string(getpid()) + "_" +
+                                            std::to_string(counter++));
+}
+ProgramFolder::~ProgramFolder() {
+    SetProgramPathForTesting({});
+}
+
+std::string ProgramFolder::Path() const {
+    return dir.path().toStdString() + "/";
+}
+
+} // namespace quelmo::test

@@ -1,0 +1,30 @@
+#pragma once
+// A main window built on the offscreen platform with every platform service replaced.
+
+#include "app/form1.h"
+#include "tests/support/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace quelmo::test {
+
+class FormTest : public ::testing::Test {
+protected:
+    ProgramFolder folder;
+    PowerDoubles doubles;
+    NoticeRecorder recorder;
+    TestClock clock;
+    std::unique_ptr<TForm1> form;
+
+    // Sets the clock (local time in TZ) and starts the window; ticks then come only from Tick().
+    void StartAt(int year, int month, int day, int hour, int minute, int second);
+    // Builds the window without touching the clock.
+    void Start();
+    // Advances the clock by one second and runs one tick.
+    void Tick(int count = 1);
+    void TearDown() override;
+};
+
+} // namespace quelmo::test
