@@ -1,5 +1,7 @@
 #include "tests/support/form_fixture.h"
 
+#include "http/winhttp.h"
+
 namespace quelmo::test {
 
 void FormTest::StartAt(int year, int month, int day, int hour, int minute, int second) {
@@ -8,6 +10,7 @@ void FormTest::StartAt(int year, int month, int day, int hour, int minute, int s
 }
 
 void FormTest::Start() {
+    SetProductWebHost(webHost);
     form = std::make_unique<TForm1>();
     form->DetachTick();
 }

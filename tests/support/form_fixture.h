@@ -17,6 +17,9 @@ protected:
     NoticeRecorder recorder;
     TestClock clock;
     std::unique_ptr<TForm1> form;
+    // The product's web server as the window will see it: a closed local port unless a test
+    // serves the requests itself.
+    std::string webHost = "127.0.0.1:9";
 
     // Sets the clock (local time in TZ) and starts the window; ticks then come only from Tick().
     void StartAt(int year, int month, int day, int hour, int minute, int second);
