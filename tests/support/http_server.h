@@ -3,6 +3,8 @@
 
 #include <httplib.h>
 
+#include <atomic>
+#include <chrono>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -14,6 +16,7 @@ class LocalHttpServer {
 public:
     LocalHttpServer() {
         mServer.Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(mDelayMs.load()));
             // The raw target, query included, exactly as it was sent.
             std::lock_guard lock(mMutex);
             mTargets.push_back(request.target);
@@ -37,6 +40,8 @@ public:
         mStatus = status;
         mBody = std::move(body);
     }
+    // Each answer waits this long before it is sent.
+    void SetDelay(int milliseconds) { mDelayMs = milliseconds; }
     std::vector<std::string> Targets() const {
         std::lock_guard lock(mMutex);
         return mTargets;
@@ -45,6 +50,7 @@ public:
 private:
     httplib::Server mServer;
     int mPort = 0;
+    std::atomic<int> mDelayMs{0};
     int mStatus = 200;
     std::string mBody = "ok";
     mutable std::mutex mMutex;

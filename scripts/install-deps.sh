@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quelmo needs to build, run and test. Run as root.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev libcurl4-openssl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
+    clang-14 libclang-rt-14-dev
+    dbus-daemon python3-dbusmock
+    xvfb xauth fonts-dejavu-core libcap2-bin
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
