@@ -1,0 +1,94 @@
+// The configuration database: password scramble, the two action choices and the week.
+// A local file, or an "http://" URL mirrored in "LocalCopy.db".
+#include "config/settings.h"
+
+#include "config/file_utils.h"
+#include "config/key_value_file.h"
+#include "config/paths.h"
+#include "http/winhttp.h"
+#include "power/stuff.h"
+#include "schedule/week_schedule.h"
+
+#include <array>
+#include <optional>
+
+namespace quelmo {
+
+namespace {
+
+const char* const kLocalCopy = "LocalCopy.db";
+const char* const kDefaultDb = "Default.db";
+constexpr int kDownloadTimeoutMs = 900;
+
+} // namespace
+
+void LoadConfig(ConfigHost& host) {
+    const std::string config = host.ConfigText();
+    std::string target;
+    bool elsewhere = true;
+    if (ConfigIsUrl(config)) {
+        target = kLocalCopy;
+        const std::string body = HTTPReadString(config, kDownloadTimeoutMs);
+        // An empty body is a failed download: the last good copy stays.
+        if (!body.empty())
+            WriteWholeFile(body, kLocalCopy, "wt");
+    } else {
+        target = MakeAbsolute(config);
+        elsewhere = !OnProgramDrive(target);
+    }
+    // Compared resolved, so that a configuration naming the mirror is never copied onto itself.
+    const bool targetIsCopy = MakeAbsolute(target) == MakeAbsolute(kLocalCopy);
+
+    PasswordScramble = ScramblePassword("wren");
+    host.SetActionIndex(ActionList::Off, 0);
+    host.SetActionIndex(ActionList::Delay, 0);
+    std::array<std::string, 7> days;
+    for (int d = 0; d < 7; ++d)
+        days[d] = DefaultDayStrings[d];
+
+    std::optional<TKeyValueFile> store(std::in_place, target, true);
+    if (store->Failed()) {
+        store->Close();
+        if (elsewhere && !targetIsCopy)
+            store.emplace(kLocalCopy, true);
+        if (store->Failed()) {
+            store->Close();
+            store.emplace(kDefaultDb, true);
+        }
+    } else if (elsewhere && !targetIsCopy) {
+        CopyFileContents(target, kLocalCopy);
+    }
+
+    PasswordScramble = store->ReadText("Password", PasswordScramble);
+    host.SetActionIndex(ActionList::Off,
+                        store->ReadInt("OffAction", host.ActionIndex(ActionList::Off)));
+    host.SetActionIndex(ActionList::Delay,
+                        store->ReadInt("DelayAction", host.ActionIndex(ActionList::Delay)));
+    for (int d = 0; d < 7; ++d)
+        days[d] = store->ReadText(DayKeys[d], days[d]);
+    store->Close();
+
+    for (int d = 0; d < 7; ++d)
+        SetDayFromString(d, days[d]);
+    host.ActionListChanged(ActionList::Delay);
+    host.ActionListChanged(ActionList::Off);
+}
+
+void SaveConfig(ConfigHost& host) {
+    if (ConfigIsUrl(host.ConfigText()) || !host.SaveEnabled())
+        return;
+    std::array<std::string, 7> days;
+    for (int d = 0; d < 7; ++d)
+        days[d] = DayStringOf(d);
+    if (ExtensionOf(host.ConfigText()) != ".db")
+        host.SetConfigText("Quelmo.db");
+    TKeyValueFile store(host.ConfigText(), false);
+    store.WriteText("Password", PasswordScramble);
+    store.WriteInt("DelayAction", host.ActionIndex(ActionList::Delay));
+    store.WriteInt("OffAction", host.ActionIndex(ActionList::Off));
+    for (int d = 0; d < 7; ++d)
+        store.WriteText(DayKeys[d], days[d]);
+    store.Close();
+}
+
+} // namespace quelmo
