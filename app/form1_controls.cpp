@@ -91,6 +91,15 @@ QPixmap BackgroundPicture(QSize size) {
     gradient.setColorAt(0.385, QColor(0xd4, 0xd0, 0xc8));
     gradient.setColorAt(1.0, QColor(0xd4, 0xd0, 0xc8));
     painter.fillRect(pixmap.rect(), gradient);
+    // The lower part is covered by the details panel when it is open; otherwise it carries
+    // the name, faintly.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(72);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(0xc4, 0xc0, 0xb8));
+    painter.drawText(QRect(0, 216, size.width(), size.height() - 216), Qt::AlignCenter,
+                     QStringLiteral("Quelmo!"));
     return pixmap;
 }
 } // namespace
@@ -98,9 +107,13 @@ QPixmap BackgroundPicture(QSize size) {
 void TForm1::BuildControls() {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(610, 562);
-    QFont formFont(QStringLiteral("MS Sans Serif"));
+    // The form's face where it exists, else the nearest metric-compatible ones.
+    QFont formFont;
+    formFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                          QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
+                          QStringLiteral("DejaVu Sans")});
     formFont.setStyleHint(QFont::SansSerif);
-    formFont.setPointSize(9);
+    formFont.setPixelSize(12);
     formFont.setBold(true);
     setFont(formFont);
     QPalette grey = palette();
@@ -123,11 +136,11 @@ void TForm1::BuildControls() {
     ConfigBox->setAutoFillBackground(true);
     ConfigBox->hide();
     PowerOptions =
-        MakeButton(ConfigBox, "PowerOptions", "PC Power Options", QRect(452, 262, 148, 28));
-    DelayedOffG = MakeGroup(ConfigBox, "DelayedOffG", "Delayed Off", QRect(8, 154, 220, 98));
-    DelayedOff = MakeButton(DelayedOffG, "DelayedOff", "Switch Off", QRect(10, 58, 112, 30));
+        MakeButton(ConfigBox, "PowerOptions", "PC Power Options", QRect(458, 262, 142, 28));
+    DelayedOffG = MakeGroup(ConfigBox, "DelayedOffG", "Delayed Off", QRect(8, 154, 196, 98));
+    DelayedOff = MakeButton(DelayedOffG, "DelayedOff", "Switch Off", QRect(8, 60, 104, 28));
     DelayedOff->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    DelayAction = Make<QComboBox>(DelayedOffG, "DelayAction", QRect(10, 24, 112, 26));
+    DelayAction = Make<QComboBox>(DelayedOffG, "DelayAction", QRect(8, 26, 104, 26));
     DelayAction->setEditable(true);
     DelayAction->setEditText(QStringLiteral("Hibernate"));
 
@@ -138,10 +151,10 @@ void TForm1::BuildControls() {
     TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
 
     Config = MakeLabeledEdit(ConfigBox, "Config", "Config.", QRect(8, 266, 50, 22),
-                             QRect(60, 264, 232, 26), &ConfigLabel);
+                             QRect(58, 264, 240, 26), &ConfigLabel);
     Config->setText(QStringLiteral("Quelmo.db"));
-    Browse = MakeButton(ConfigBox, "Browse", "Browse", QRect(298, 262, 72, 28));
-    Load = MakeButton(ConfigBox, "Load", "Load", QRect(374, 262, 72, 28));
+    Browse = MakeButton(ConfigBox, "Browse", "Browse", QRect(304, 262, 72, 28));
+    Load = MakeButton(ConfigBox, "Load", "Load", QRect(380, 262, 72, 28));
 
     Status = MakeLabel(this, "Status", "", QRect(0, 8, 610, 40));
     Status->setAlignment(Qt::AlignCenter);
@@ -154,12 +167,12 @@ void TForm1::BuildControls() {
                              QRect(24, 128, 110, 26), &LoginLabel);
     LoginLabel->setStyleSheet(QStringLiteral("color: white;"));
 
-    PassBox = MakeGroup(ConfigBox, "PassBox", "Change Pasword", QRect(420, 154, 181, 98));
-    Pass1 = MakePasswordEdit(PassBox, "Pass1", "    New Password", QRect(4, 22, 100, 22),
-                             QRect(104, 20, 70, 24), &Pass1Label);
-    Pass2 = MakePasswordEdit(PassBox, "Pass2", "        Confirm", QRect(4, 48, 100, 22),
-                             QRect(104, 46, 70, 24), &Pass2Label);
-    ChangePassword = MakeButton(PassBox, "ChangePassword", "Change", QRect(104, 70, 70, 24));
+    PassBox = MakeGroup(ConfigBox, "PassBox", "Change Pasword", QRect(412, 154, 189, 98));
+    Pass1 = MakePasswordEdit(PassBox, "Pass1", "    New Password", QRect(4, 24, 104, 22),
+                             QRect(108, 22, 72, 22), &Pass1Label);
+    Pass2 = MakePasswordEdit(PassBox, "Pass2", "        Confirm", QRect(4, 48, 104, 22),
+                             QRect(108, 46, 72, 22), &Pass2Label);
+    ChangePassword = MakeButton(PassBox, "ChangePassword", "Change", QRect(108, 70, 72, 24));
 
     Resume = MakeButton(this, "Resume", "Resume Shutdown", QRect(205, 158, 200, 40));
     Resume->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
@@ -171,33 +184,33 @@ void TForm1::BuildControls() {
     for (QLabel* l : {LUsed, LSaved})
         l->setStyleSheet(QStringLiteral("color: white;"));
 
-    Save = MakeButton(ConfigBox, "Save", "Save", QRect(420, 302, 56, 30));
-    DelayMins = MakeSpin(DelayedOffG, "DelayMins", 1, 60, QRect(128, 24, 50, 26));
+    Save = MakeButton(ConfigBox, "Save", "Save", QRect(412, 302, 60, 30));
+    DelayMins = MakeSpin(DelayedOffG, "DelayMins", 1, 60, QRect(118, 26, 46, 26));
     DelayMins->setValue(60);
-    Label4 = MakeLabel(DelayedOffG, "Label4", "Mins", QRect(182, 26, 34, 22));
+    Label4 = MakeLabel(DelayedOffG, "Label4", "Mins", QRect(166, 28, 30, 22));
 
     PowerBox =
-        MakeGroup(ConfigBox, "PowerBox", "PC Power Consumption (Watts)", QRect(236, 154, 176, 98));
+        MakeGroup(ConfigBox, "PowerBox", "PC Power Consumption (Watts)", QRect(210, 154, 196, 98));
     PowerBox->setToolTip(
         QStringLiteral("This is just used to estimate the power saved by using Quelmo!"));
-    OnP = MakeSpin(PowerBox, "OnP", 1, 999, QRect(8, 48, 56, 26));
-    OffP = MakeSpin(PowerBox, "OffP", 0, 99, QRect(66, 48, 50, 26));
-    StandbyP = MakeSpin(PowerBox, "StandbyP", 0, 99, QRect(118, 48, 50, 26));
+    OnP = MakeSpin(PowerBox, "OnP", 1, 999, QRect(8, 50, 58, 26));
+    OffP = MakeSpin(PowerBox, "OffP", 0, 99, QRect(72, 50, 52, 26));
+    StandbyP = MakeSpin(PowerBox, "StandbyP", 0, 99, QRect(132, 50, 56, 26));
     Label2 = MakeLabel(PowerBox, "Label2", "On               Off          Standby",
-                       QRect(12, 26, 160, 20));
+                       QRect(12, 28, 180, 20));
 
-    Exit = MakeButton(ConfigBox, "Exit", "Exit!", QRect(544, 302, 56, 30));
-    OffAction = Make<QComboBox>(ConfigBox, "OffAction", QRect(150, 304, 104, 26));
+    Exit = MakeButton(ConfigBox, "Exit", "Exit!", QRect(542, 302, 58, 30));
+    OffAction = Make<QComboBox>(ConfigBox, "OffAction", QRect(142, 304, 104, 26));
     OffAction->setEditable(true);
     OffAction->setEditText(QStringLiteral("Hibernate"));
-    Label1 = MakeLabel(ConfigBox, "Label1", "Scheduled Off Action", QRect(8, 306, 140, 22));
+    Label1 = MakeLabel(ConfigBox, "Label1", "Scheduled Off Action", QRect(8, 306, 132, 22));
 
     ShowDetails = MakeButton(this, "ShowDetails", "Show Details", QRect(446, 62, 140, 28));
-    AutoStart = Make<QCheckBox>(ConfigBox, "AutoStart", QRect(262, 306, 156, 22));
+    AutoStart = Make<QCheckBox>(ConfigBox, "AutoStart", QRect(254, 306, 152, 22));
     AutoStart->setText(QStringLiteral("Start with Windows"));
 
-    NowButton = MakeButton(DelayedOffG, "NowButton", "Now!", QRect(128, 58, 84, 30));
-    LogOff = MakeButton(ConfigBox, "LogOff", "LogOff", QRect(480, 302, 60, 30));
+    NowButton = MakeButton(DelayedOffG, "NowButton", "Now!", QRect(118, 60, 70, 28));
+    LogOff = MakeButton(ConfigBox, "LogOff", "LogOff", QRect(477, 302, 60, 30));
     Help = MakeButton(this, "Help", "Help", QRect(446, 100, 140, 28));
 
     static constexpr const char* kRowNames[7] = {"Monday", "Tuesday",  "Wednesday", "Thursday",

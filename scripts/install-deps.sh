@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
     clang-14 libclang-rt-14-dev
     dbus-daemon python3-dbusmock
-    xvfb xauth fonts-dejavu-core libcap2-bin
+    xvfb xauth fonts-dejavu-core fonts-liberation2 libcap2-bin
 )
 
 missing=()

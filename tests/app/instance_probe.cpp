@@ -16,7 +16,7 @@
 int main(int argc, char** argv) {
     if (argc < 3)
         return 2;
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     quelmo::platform::SetInstanceLockNameForTesting(argv[1]);
     quelmo::SetProgramPathForTesting(std::string(argv[2]) + "/quelmo");
