@@ -1,0 +1,42 @@
+// Cost of the question the tick asks twice a second: the time to the next switch.
+#include "schedule/week_schedule.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+void UseDefaultWeek() {
+    for (int d = 0; d < 7; ++d)
+        quelmo::SetDayFromString(d, quelmo::DefaultDayStrings[d]);
+}
+
+// With the real clock and time zone: what every tick pays.
+void BM_TimeToNextSwitch(benchmark::State& state) {
+    UseDefaultWeek();
+    const int target = static_cast<int>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(quelmo::TimeToNextSwitch(target));
+}
+BENCHMARK(BM_TimeToNextSwitch)->Arg(0)->Arg(1);
+
+// The worst case: a week without any boundary walks all 1008 slots.
+void BM_TimeToNextSwitchNoBoundary(benchmark::State& state) {
+    quelmo::WeekSchedule.fill(1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(quelmo::TimeToNextSwitch(0));
+}
+BENCHMARK(BM_TimeToNextSwitchNoBoundary);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("TZ", "Europe/Berlin", 0);
+    tzset();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
