@@ -14,6 +14,7 @@ QColor ColourFromNumber(unsigned colour) {
 ScheduleRow::ScheduleRow(QWidget* parent)
     : QWidget(parent), mCanvas(576, 17, QImage::Format_RGB32) {
     mCanvas.fill(Qt::black);
+    // Movements only while a button is held: with none held no drag can be open.
     setMouseTracking(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -27,11 +28,17 @@ void ScheduleRow::FillRect(int x0, int y0, int x1, int y1, unsigned colour) {
     if (r.isEmpty())
         return;
     QPainter painter(&mCanvas);
-    painter.fillRect(r, ColourFromNumber(colour));
-    if (mInPaint)
+    if (mInPaint) {
+        painter.setClipRegion(mPaintClip);
+        painter.fillRect(r, ColourFromNumber(colour));
         return; // the paint under way shows it
-    mCanvasCurrent = true;
-    update(r);
+    }
+    painter.fillRect(r, ColourFromNumber(colour));
+    // Drawing on a row that is not on show is never seen: the row is drawn afresh when shown.
+    if (isVisible()) {
+        mDrawnByHandlers += r;
+        update(r);
+    }
 }
 
 void ScheduleRow::FillBand(int x0, int x1, unsigned colour) {
@@ -41,21 +48,30 @@ void ScheduleRow::FillBand(int x0, int x1, unsigned colour) {
 void ScheduleRow::Repaint() {
     if (onPaint)
         onPaint(this);
-    mCanvasCurrent = true;
-    update();
 }
 
 void ScheduleRow::paintEvent(QPaintEvent* event) {
-    // A paint the handlers did not cause (an expose, a restore) draws the row afresh, as the
-    // toolkit's paint event would; otherwise the canvas is shown as the handlers left it.
-    if (!mCanvasCurrent && onPaint) {
+    const QRegion fresh = event->region() - mDrawnByHandlers;
+    mDrawnByHandlers -= event->region();
+    if (!fresh.isEmpty() && onPaint) {
+        mPaintClip = fresh;
         mInPaint = true;
         onPaint(this);
         mInPaint = false;
     }
-    mCanvasCurrent = false;
     QPainter painter(this);
-    painter.drawImage(event->rect(), mCanvas, event->rect());
+    for (const QRect& r : event->region())
+        painter.drawImage(r, mCanvas, r);
+}
+
+void ScheduleRow::showEvent(QShowEvent* event) {
+    mDrawnByHandlers = QRegion();
+    QWidget::showEvent(event);
+}
+
+void ScheduleRow::hideEvent(QHideEvent* event) {
+    mDrawnByHandlers = QRegion();
+    QWidget::hideEvent(event);
 }
 
 void ScheduleRow::resizeEvent(QResizeEvent* event) {

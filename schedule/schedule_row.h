@@ -3,6 +3,7 @@
 // time (not only inside a paint event), shown as it stands.
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
 #include <functional>
@@ -18,11 +19,12 @@ public:
     void FillBand(int x0, int x1, unsigned colour);
     // Fills an arbitrary rectangle of the canvas (right and bottom excluded).
     void FillRect(int x0, int y0, int x1, int y1, unsigned colour);
-    // The canvas as drawn, for tests and the paint event.
+    // The canvas as drawn: what the row shows once pending paints have been flushed.
     const QImage& Canvas() const { return mCanvas; }
 
-    // Handlers, set by the window. onPaint runs when the system asks for the row to be drawn
-    // afresh (expose, restore) and for Repaint(); drawing of the handlers shows at once.
+    // Handlers, set by the window. onPaint runs when the system asks for part of the row to be
+    // drawn afresh (the row shown, uncovered, its parent redrawn) and for Repaint(); drawing
+    // done by the handlers outside onPaint shows at once and stays until such a repaint.
     std::function<void(ScheduleRow*)> onPaint;
     std::function<void(ScheduleRow*, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)>
         onMouseDown;
@@ -30,11 +32,15 @@ public:
     std::function<void(ScheduleRow*, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)>
         onMouseUp;
 
-    // Draws the row afresh through onPaint now.
+    // Draws the whole row afresh through onPaint now.
     void Repaint();
 
 protected:
+    // Note that QWidget::render() (and so grab()) counts as a system repaint: it draws the row
+    // afresh. Read the screen (QScreen::grabWindow) to see drawing that is still on show.
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -42,7 +48,12 @@ protected:
 
 private:
     QImage mCanvas;
-    bool mCanvasCurrent = false; // the canvas holds what the handlers drew since the last paint
+    // Parts drawn by the handlers since they were last shown. A paint event over them only
+    // shows the canvas; any other part of a paint event is drawn afresh first.
+    QRegion mDrawnByHandlers;
+    // While onPaint runs inside a paint event, its drawing is kept to the part drawn afresh,
+    // so that what the handlers drew elsewhere stays on show.
+    QRegion mPaintClip;
     bool mInPaint = false;
 };
 
