@@ -11,17 +11,38 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QUrl>
 
 namespace quelmo {
 
 namespace {
 constexpr int kUnlockSeconds = 300;
 
+// Texts are single-byte Latin-1; its capitals (A–Z, À–Þ but ×) lower-case by +32, so that a
+// password matches in either case whatever letters it holds.
 std::string Lower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + 32);
+    for (char& c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
+            c = static_cast<char>(u + 32);
+    }
     return text;
+}
+
+std::string Bytes(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+// The local help page beside the program, as a URL that survives blanks and other
+// characters of the folder's name.
+std::string LocalHelpUrl() {
+    QString folder = QString::fromStdString(ProgramFolder);
+    folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return QUrl::fromLocalFile(folder + QStringLiteral("help/index.html"))
+        .toString(QUrl::FullyEncoded)
+        .toStdString();
 }
 } // namespace
 
@@ -29,6 +50,7 @@ void TForm1::SetConfigUnlocked(bool unlocked) {
     for (QWidget* w : {static_cast<QWidget*>(Config), static_cast<QWidget*>(Browse),
                        static_cast<QWidget*>(Load)})
         w->setEnabled(unlocked);
+    // A configuration fetched from a web server cannot be written back.
     Save->setEnabled(unlocked && !ConfigIsUrl(ConfigText()));
     for (QWidget* w : std::initializer_list<QWidget*>{LogOff, Exit, OnP, OffP, StandbyP, Pass1,
                                                       Pass2, ChangePassword, OffAction, AutoStart})
@@ -37,6 +59,7 @@ void TForm1::SetConfigUnlocked(bool unlocked) {
         LockCountdown = kUnlockSeconds;
         ConfigBox->show();
     } else {
+        // Locking never hides the panel: anyone may look at it.
         LockCountdown = 0;
         Login->clear();
     }
@@ -51,7 +74,8 @@ void TForm1::TouchLockCountdown() {
 void TForm1::LoginKeyDown(int virtualKey) {
     if (LockCountdown != 0)
         return;
-    std::string candidate = Login->text().toLatin1().toStdString();
+    // The key has not reached the field yet: the candidate is the text with it appended.
+    std::string candidate = Bytes(Login->text());
     candidate.push_back(static_cast<char>(virtualKey & 0xFF));
     if (ScramblePassword(Lower(candidate)) == PasswordScramble) {
         SetConfigUnlocked(true);
@@ -64,16 +88,17 @@ void TForm1::LogOffClick() {
 }
 
 void TForm1::ChangePasswordClick() {
-    const std::string first = Pass1->text().toLatin1().toStdString();
-    if (first.size() < 4) {
+    if (Pass1->text().size() < 4) {
         ShowNotice("New password\nis too short");
-    } else if (first != Pass2->text().toLatin1().toStdString()) {
+    } else if (Pass1->text() != Pass2->text()) {
         ShowNotice("New password and confirmation\ndo not match");
     } else {
-        PasswordScramble = ScramblePassword(Lower(first));
+        PasswordScramble = ScramblePassword(Lower(Bytes(Pass1->text())));
         Login->setText(Pass1->text());
+        // Red until the next Save; a disabled Save keeps its greyed text.
         QPalette palette = Save->palette();
-        palette.setColor(QPalette::ButtonText, QColor(255, 0, 0));
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, QPalette::ButtonText, QColor(255, 0, 0));
         Save->setPalette(palette);
         SaveAll(*this);
     }
@@ -82,7 +107,7 @@ void TForm1::ChangePasswordClick() {
 
 void TForm1::HelpClick() {
     if (!OpenURL("http://" + ProductWebHost() + "/Quelmo/index.html"))
-        OpenURL("file://" + ProgramFolder + "help\\index.html");
+        OpenURL(LocalHelpUrl());
     TouchLockCountdown();
 }
 

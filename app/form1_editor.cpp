@@ -11,6 +11,7 @@ namespace quelmo {
 namespace {
 constexpr int kDragHoldOff = 10;
 constexpr int kReleaseHoldOff = 3;
+constexpr int kLastColumn = 4 * SlotsPerDay - 1;
 } // namespace
 
 void TForm1::SchedulePaint(ScheduleRow* sender) {
@@ -33,6 +34,7 @@ void TForm1::ScheduleMouseMove(ScheduleRow* sender, Qt::KeyboardModifiers, int x
     if (!DragBox || LockCountdown <= 0 || sender != DragBox || EditHoldOff <= 0)
         return;
     EditHoldOff = kDragHoldOff;
+    // Feedback only: the table is written on the release.
     if (x != DragStartX)
         DragBox->FillBand(DragStartX, x, DragValue ? kColourOn : kColourOff);
 }
@@ -42,9 +44,10 @@ void TForm1::ScheduleMouseUp(ScheduleRow*, Qt::MouseButton button, Qt::KeyboardM
     if (button == Qt::LeftButton && LockCountdown > 0 && EditHoldOff > 0 && DragBox) {
         EditHoldOff = kReleaseHoldOff;
         if (x != DragStartX) {
-            // Positions outside the row are clamped to the day's first and last slot.
-            const int lo = std::clamp(std::min(x, DragStartX), 0, 575);
-            const int hi = std::clamp(std::max(x, DragStartX), 0, 575);
+            // The mouse is captured by the row, so a release can lie beyond either end of it;
+            // such a position stands for the day's first or last slot.
+            const int lo = std::clamp(std::min(x, DragStartX), 0, kLastColumn);
+            const int hi = std::clamp(std::max(x, DragStartX), 0, kLastColumn);
             const int row = Rows.RowOfBox(DragBox);
             for (int slot = lo / 4; slot <= hi / 4; ++slot)
                 WeekSchedule[row * SlotsPerDay + slot] = static_cast<std::uint8_t>(DragValue);
