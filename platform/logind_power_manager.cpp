@@ -1,22 +1,133 @@
-// PLACEHOLDER until the logind client lands: reports logind as unreachable.
+// systemd-logind's Manager object, asked with blocking calls that give up after a second:
+// a logind that hangs must not freeze the window for the bus's default 25 seconds.
 #include "platform/power_manager.h"
 
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QString>
+#include <QVariant>
+
+#include <cstdlib>
+#include <optional>
+
 namespace quelmo::platform {
+
 namespace {
-class Unreachable final : public PowerManager {
-public:
-    bool Connect() override { return false; }
-    void Disconnect() override {}
-    bool CanSuspend() override { return false; }
-    bool CanHibernate() override { return false; }
-    bool CanPowerOff() override { return false; }
-    bool Suspend() override { return false; }
-    bool Hibernate() override { return false; }
-    bool SchedulePowerOff(const std::string&, std::uint64_t) override { return false; }
-    bool CancelScheduledPowerOff() override { return false; }
-};
-} // namespace
-std::unique_ptr<PowerManager> MakeLogindPowerManager() {
-    return std::make_unique<Unreachable>();
+
+const QString kService = QStringLiteral("org.freedesktop.login1");
+const QString kPath = QStringLiteral("/org/freedesktop/login1");
+const QString kManager = QStringLiteral("org.freedesktop.login1.Manager");
+const QString kUnknownMethod = QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod");
+
+QString SystemBusAddress() {
+    if (const char* address = std::getenv("DBUS_SYSTEM_BUS_ADDRESS"); address && *address)
+        return QString::fromLocal8Bit(address);
+    return QStringLiteral("unix:path=/var/run/dbus/system_bus_socket");
 }
+
+class LogindPowerManager final : public PowerManager {
+public:
+    explicit LogindPowerManager(std::string busAddress) : mBusAddress(std::move(busAddress)) {}
+    ~LogindPowerManager() override {
+        // Past the application object Qt's bus manager is gone, and the process is ending.
+        if (QCoreApplication::instance())
+            Disconnect();
+    }
+
+    bool Connect() override {
+        Disconnect();
+        // A connection of our own (not QDBusConnection::systemBus(), which libdbus sets up once
+        // per process), so that the address in force at this moment is the one used.
+        static int serial = 0;
+        mName = QStringLiteral("quelmo-logind-%1").arg(++serial);
+        const QString address =
+            mBusAddress.empty() ? SystemBusAddress() : QString::fromStdString(mBusAddress);
+        QDBusConnection connection = QDBusConnection::connectToBus(address, mName);
+        if (!connection.isConnected()) {
+            Disconnect();
+            return false;
+        }
+        mConnected = true;
+        // The capabilities count as read only when all three questions get an answer.
+        return Ask("CanSuspend") != CapabilityAnswer::NoAnswer &&
+               Ask("CanHibernate") != CapabilityAnswer::NoAnswer &&
+               Ask("CanPowerOff") != CapabilityAnswer::NoAnswer;
+    }
+
+    void Disconnect() override {
+        if (!mName.isEmpty())
+            QDBusConnection::disconnectFromBus(mName);
+        mName.clear();
+        mConnected = false;
+    }
+
+    bool CanSuspend() override { return Ask("CanSuspend") == CapabilityAnswer::Allowed; }
+    bool CanHibernate() override { return Ask("CanHibernate") == CapabilityAnswer::Allowed; }
+    bool CanPowerOff() override { return Ask("CanPowerOff") == CapabilityAnswer::Allowed; }
+    CapabilityAnswer PowerOffDecision() override { return Ask("CanPowerOff"); }
+
+    // Interactive, so that a polkit agent can ask where the answer was "challenge".
+    bool Suspend() override { return Succeeded(Call("Suspend", {true})); }
+    bool Hibernate() override { return Succeeded(Call("Hibernate", {true})); }
+
+    bool SchedulePowerOff(const std::string& message, std::uint64_t whenMicros) override {
+        // The wall message only tells logged-in users; the shutdown goes ahead without it.
+        Call("SetWallMessage", {QString::fromLatin1(message), true});
+        const auto reply = Call("ScheduleShutdown", {QStringLiteral("poweroff"),
+                                                     QVariant::fromValue<qulonglong>(whenMicros)});
+        if (reply && reply->type() == QDBusMessage::ErrorMessage &&
+            reply->errorName() == kUnknownMethod)
+            return Succeeded(Call("PowerOff", {true})); // logind before systemd 220
+        return Succeeded(reply);
+    }
+
+    bool CancelScheduledPowerOff() override {
+        // Answers whether a scheduled shutdown was there to cancel.
+        const auto reply = Call("CancelScheduledShutdown", {});
+        if (!Succeeded(reply) || reply->arguments().size() != 1)
+            return false;
+        const QVariant cancelled = reply->arguments().front();
+        return cancelled.metaType() == QMetaType::fromType<bool>() && cancelled.toBool();
+    }
+
+private:
+    // The reply, or nothing when there is no connection.
+    std::optional<QDBusMessage> Call(const char* method, const QVariantList& arguments) {
+        if (!mConnected)
+            return std::nullopt;
+        QDBusMessage message =
+            QDBusMessage::createMethodCall(kService, kPath, kManager, QString::fromLatin1(method));
+        message.setArguments(arguments);
+        return QDBusConnection(mName).call(message, QDBus::Block, kLogindCallTimeoutMs);
+    }
+
+    static bool Succeeded(const std::optional<QDBusMessage>& reply) {
+        return reply && reply->type() == QDBusMessage::ReplyMessage;
+    }
+
+    CapabilityAnswer Ask(const char* method) {
+        const auto reply = Call(method, {});
+        if (!Succeeded(reply) || reply->arguments().size() != 1)
+            return CapabilityAnswer::NoAnswer;
+        const QVariant answer = reply->arguments().front();
+        if (answer.metaType() != QMetaType::fromType<QString>())
+            return CapabilityAnswer::NoAnswer;
+        const QString text = answer.toString();
+        return text == QLatin1String("yes") || text == QLatin1String("challenge")
+                   ? CapabilityAnswer::Allowed
+                   : CapabilityAnswer::Refused;
+    }
+
+    std::string mBusAddress;
+    QString mName;
+    bool mConnected = false;
+};
+
+} // namespace
+
+std::unique_ptr<PowerManager> MakeLogindPowerManager(std::string busAddress) {
+    return std::make_unique<LogindPowerManager>(std::move(busAddress));
+}
+
 } // namespace quelmo::platform

@@ -8,6 +8,10 @@
 
 namespace quelmo::platform {
 
+// What logind said to a capability question; NoAnswer covers errors, time-outs and replies
+// that are not a single text.
+enum class CapabilityAnswer { Allowed, Refused, NoAnswer };
+
 class PowerManager {
 public:
     virtual ~PowerManager() = default;
@@ -21,6 +25,12 @@ public:
     virtual bool CanHibernate() = 0;
     virtual bool CanPowerOff() = 0;
 
+    // CanPowerOff with a missing answer kept apart from a refusal: the shutdown privilege
+    // tells "could not ask" from "not granted".
+    virtual CapabilityAnswer PowerOffDecision() {
+        return CanPowerOff() ? CapabilityAnswer::Allowed : CapabilityAnswer::Refused;
+    }
+
     // Suspend(true) / Hibernate(true); true when logind accepted the request.
     virtual bool Suspend() = 0;
     virtual bool Hibernate() = 0;
@@ -33,6 +43,12 @@ public:
 // The process-wide instance: logind unless a test has installed a double.
 PowerManager& Power();
 void SetPowerManagerForTesting(std::unique_ptr<PowerManager> manager);
-std::unique_ptr<PowerManager> MakeLogindPowerManager();
+
+// logind on the bus at `busAddress`; empty means the system bus (DBUS_SYSTEM_BUS_ADDRESS, read
+// at each Connect, else the standard socket).
+std::unique_ptr<PowerManager> MakeLogindPowerManager(std::string busAddress = {});
+
+// How long a call to logind may keep the GUI thread waiting.
+inline constexpr int kLogindCallTimeoutMs = 1000;
 
 } // namespace quelmo::platform
