@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace quelmo::platform {
 
@@ -14,13 +15,20 @@ public:
     // Creates the timer; false (errno kept) when the system refuses.
     virtual bool Create() = 0;
     virtual bool IsCreated() const = 0;
-    // Cancels and re-arms the timer to fire once after the given relative time in 100 ns units.
+    // Cancels and re-arms the timer to fire once after the given relative time in 100 ns units
+    // (negative, as the due time is written). NotSupported: armed, but it cannot wake the
+    // machine. Failed leaves errno set.
     virtual WakeArmResult ArmRelative(std::int64_t hundredNanos) = 0;
     virtual void Close() = 0;
 };
 
 WakeAlarm& Wake();
 void SetWakeAlarmForTesting(std::unique_ptr<WakeAlarm> alarm);
-std::unique_ptr<WakeAlarm> MakeTimerfdWakeAlarm();
+
+inline constexpr const char* kRtcWakeAlarmPath = "/sys/class/rtc/rtc0/wakealarm";
+
+// timerfd on CLOCK_BOOTTIME_ALARM, plus the RTC alarm at `rtcWakeAlarm` where it can be written
+// (an empty path leaves the RTC alone).
+std::unique_ptr<WakeAlarm> MakeTimerfdWakeAlarm(std::string rtcWakeAlarm = kRtcWakeAlarmPath);
 
 } // namespace quelmo::platform
