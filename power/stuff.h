@@ -3,7 +3,9 @@
 // opening URLs and programs, password scrambling and the clocks.
 
 #include <functional>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace quelmo {
 
@@ -30,18 +32,44 @@ void SetNoticePresenter(NoticePresenter presenter);
 using BeepSink = std::function<void()>;
 void SetBeepSink(BeepSink sink);
 
-// Text for the calling thread's last error code (errno): empty, " Sys Error: %s",
-// "Error: %s" or " Error: %d".
+// Text for the calling thread's last error code (errno): empty for 0, " Sys Error: " and the
+// runtime's text below 49, else " Error: " and the code (Linux has no message table for the
+// codes above 10000 that get "Error: %s" elsewhere).
 std::string LastErrorText();
 
-// Stands for the process token; opening it always succeeds here.
-struct AccessToken {};
+// Stands for the process token: the privileges that the system would grant this process.
+struct AccessToken {
+    std::set<std::string> grantable;
+};
+// False, after the notice "AdjustTokenPrivileges(<name>)\nFailed", when the token does not
+// hold the privilege.
 bool EnablePrivilege(const AccessToken& token, const std::string& privilegeName);
 
+// Puts "http://" in front unless the URL starts with "http://" or "file://" (any letter case),
+// cuts it to 255 characters and hands it to the desktop.
 bool OpenURL(const std::string& url);
+// Test seam standing in for the desktop's URL handler; nullptr for the real one.
+using UrlOpener = std::function<bool(const std::string& url)>;
+void SetUrlOpener(UrlOpener opener);
+
 // Starts the program with the parameter text split into arguments; never through a shell.
 bool RunProgram(const std::string& program, const std::string& parameters);
+// The argument vector RunProgram starts: the program, then the parameters split at blanks and
+// tabs; a double-quoted stretch keeps its blanks (the quotes themselves are dropped).
+std::vector<std::string> CommandArguments(const std::string& program,
+                                          const std::string& parameters);
+// Test seam standing in for process creation; nullptr for the real one.
+using ProgramRunner = std::function<bool(const std::vector<std::string>& arguments)>;
+void SetProgramRunner(ProgramRunner runner);
 
+// The desktop's power settings program, chosen from XDG_CURRENT_DESKTOP (a ':'-separated
+// list) among the programs that `onPath` finds; the program's own desktop first, then any.
+struct PowerOptionsCommandLine {
+    std::string program, parameters; // program empty when none is installed
+};
+PowerOptionsCommandLine
+PowerOptionsCommand(const std::string& currentDesktop,
+                    const std::function<bool(const std::string& program)>& onPath);
 // Opens the desktop's power settings; false when none could be started.
 bool OpenPowerOptions();
 

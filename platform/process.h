@@ -1,0 +1,14 @@
+#pragma once
+// Starting a program without a shell.
+
+#include <string>
+#include <vector>
+
+namespace quelmo::platform {
+
+// Starts arguments[0], looked up on PATH, with the whole vector as its arguments, the caller's
+// environment and folder. Not waited for; the child is reaped when it ends. False (errno set)
+// when it could not be started.
+bool SpawnDetached(const std::vector<std::string>& arguments);
+
+} // namespace quelmo::platform
