@@ -6,6 +6,7 @@
 #include "power/stuff.h"
 
 #include <cmath>
+#include <optional>
 
 namespace quelmo {
 
@@ -18,8 +19,30 @@ void FreePowerLibrary() {
     platform::Power().Disconnect();
 }
 
+namespace {
+constexpr const char* kShutdownPrivilege = "SeShutdownPrivilege";
+
+// The token is what logind will let this process do: opening it is asking at all, and it
+// fails only when logind gives no answer.
+std::optional<AccessToken> OpenProcessToken() {
+    switch (platform::Power().PowerOffDecision()) {
+    case platform::CapabilityAnswer::Allowed:
+        return AccessToken{{kShutdownPrivilege}};
+    case platform::CapabilityAnswer::Refused:
+        return AccessToken{};
+    case platform::CapabilityAnswer::NoAnswer:
+        break;
+    }
+    return std::nullopt;
+}
+} // namespace
+
 bool EnableShutdownPrivilege() {
-    EnablePrivilege(AccessToken{}, "SeShutdownPrivilege");
+    const auto token = OpenProcessToken();
+    if (!token)
+        return false;
+    // Its own notice tells of a refusal; whether the privilege is held is not the result.
+    EnablePrivilege(*token, kShutdownPrivilege);
     return true;
 }
 
@@ -61,8 +84,13 @@ bool PerformPowerAction(int code) {
         return power.Hibernate();
     case kShutDown: {
         const auto now = platform::CurrentUtc();
-        (void)now;
-        return false; // filled with the timed shutdown
+        const auto when =
+            static_cast<std::uint64_t>(now.seconds + kShutdownDelaySeconds) * 1000000u +
+            static_cast<std::uint64_t>(now.millis) * 1000u;
+        if (power.SchedulePowerOff("The System will shut down in 10 Seconds", when))
+            return true;
+        // Refused: a shutdown that is already counting down must not go ahead either.
+        return power.CancelScheduledPowerOff();
     }
     default:
         return false;

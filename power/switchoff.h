@@ -12,6 +12,9 @@ inline constexpr PowerAction kStandBy = 0, kHibernate = 1, kShutDown = 2;
 
 extern const std::array<std::string, 3> ActionNames;
 
+// The timed shutdown's warning time.
+inline constexpr int kShutdownDelaySeconds = 10;
+
 bool LoadPowerLibrary();
 void FreePowerLibrary();
 bool EnableShutdownPrivilege();
