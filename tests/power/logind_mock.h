@@ -1,0 +1,70 @@
+#pragma once
+// A private D-Bus daemon with python-dbusmock's logind template on it, started and stopped by
+// the test itself. Every call the mock receives lands in its log, which Calls() reads back.
+
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quelmo::test {
+
+class LogindMock {
+public:
+    // Why the mock cannot run here (dbus-daemon or dbusmock missing), or nothing.
+    static std::optional<std::string> MissingTools();
+
+    enum class Setup {
+        Logind,          // logind of systemd 220 or later
+        WithoutSchedule, // logind lacking ScheduleShutdown and its companions
+        BusOnly,         // a bus on which nobody serves login1
+    };
+    explicit LogindMock(Setup setup = Setup::Logind);
+    ~LogindMock();
+    LogindMock(const LogindMock&) = delete;
+    LogindMock& operator=(const LogindMock&) = delete;
+
+    // False when something could not be started; Failure() says what.
+    bool Ok() const { return mFailure.empty(); }
+    const std::string& Failure() const { return mFailure; }
+    // The bus, to be handed to the client (or set as DBUS_SYSTEM_BUS_ADDRESS).
+    const std::string& Address() const { return mAddress; }
+
+    // Replaces (or adds) a method of org.freedesktop.login1.Manager; `code` is the mock's
+    // Python snippet (set `ret`, or raise).
+    bool AddMethod(const std::string& name, const std::string& inSignature,
+                   const std::string& outSignature, const std::string& code);
+    // A capability question answering the given text.
+    bool Answer(const std::string& method, const std::string& text);
+    // A method failing with org.freedesktop.DBus.Error.AccessDenied.
+    bool Fail(const std::string& method, const std::string& inSignature,
+              const std::string& outSignature);
+    // The template's answers again ("yes" to every question), and for Setup::Logind the
+    // methods the template lacks (ScheduleShutdown, CancelScheduledShutdown answering true,
+    // SetWallMessage). Clears the calls.
+    bool Reset();
+
+    // The calls logged since the last ClearCalls, without their time stamps, for example
+    // `Suspend True` or `ScheduleShutdown "poweroff" 1700000000000000`.
+    std::vector<std::string> Calls() const;
+    // Only the calls whose method is `method`.
+    std::vector<std::string> CallsOf(const std::string& method) const;
+    void ClearCalls();
+
+private:
+    bool StartLogind();
+    Setup mSetup;
+    bool MockCall(const QString& method, const QVariantList& arguments);
+
+    QTemporaryDir mDir;
+    std::unique_ptr<QProcess> mBus, mLogind;
+    std::string mAddress, mFailure;
+    QString mControl; // our own connection to the bus
+    std::size_t mLogMark = 0;
+};
+
+} // namespace quelmo::test
