@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -18,7 +19,9 @@
 
 namespace quelmo::test {
 
+// Creates the folders on the way.
 inline void WriteBytes(const std::string& osPath, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(osPath).parent_path());
     std::ofstream out(osPath, std::ios::binary | std::ios::trunc);
     out << bytes;
 }
