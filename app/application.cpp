@@ -14,8 +14,19 @@ QuelmoApplication::QuelmoApplication(int& argc, char** argv) : QApplication(argc
     setQuitOnLastWindowClosed(false);
 }
 
+namespace {
+std::function<void(const QString&)> gExceptionBox;
+}
+
+void SetExceptionBoxForTesting(std::function<void(const QString&)> show) {
+    gExceptionBox = std::move(show);
+}
+
 void ShowExceptionBox(const QString& message) {
-    QMessageBox::critical(nullptr, QStringLiteral("Quelmo!"), message);
+    if (gExceptionBox)
+        gExceptionBox(message);
+    else
+        QMessageBox::critical(nullptr, QStringLiteral("Quelmo!"), message);
 }
 
 bool QuelmoApplication::notify(QObject* receiver, QEvent* event) {

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+#include <functional>
+
 namespace quelmo {
 
 class QuelmoApplication : public QApplication {
@@ -13,6 +15,8 @@ public:
 
 // The standard exception box.
 void ShowExceptionBox(const QString& message);
+// Test seam: shows the box's message some other way; nullptr for the real box.
+void SetExceptionBoxForTesting(std::function<void(const QString&)> show);
 
 // Program entry: builds the window, runs the message loop when start-up completed; 0 always.
 int RunQuelmo(int argc, char** argv);

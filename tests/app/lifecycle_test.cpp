@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -163,14 +164,48 @@ TEST_F(LifecycleTest, WithoutPowerManagementStartupIsRefused) {
     EXPECT_FALSE(form->TickAttached());
 }
 
-TEST_F(LifecycleTest, ExitReleasesTheWindow) {
+TEST_F(LifecycleTest, ExitSavesBothFilesAndReleasesTheWindow) {
     StartAt(2026, 12, 7, 9, 0, 0);
+    const QString ini = QString::fromStdString(folder.Path() + "Quelmo.ini");
+    const QString db = QString::fromStdString(folder.Path() + "Default.db");
+    form->SetConfigUnlocked(true); // the database is saved only while Save is enabled
+    WhUsed = 4321.9;
     QPointer<TForm1> window = form.release();
     window->ExitClick();
     EXPECT_FALSE(window.isNull()) << "released once the current event has been handled";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
     EXPECT_FALSE(StartupComplete);
+    QFile settings(ini);
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(settings.readAll().contains("WhUsed=4321\r\n"));
+    EXPECT_TRUE(QFile::exists(db));
+}
+
+TEST_F(LifecycleTest, ACloseRequestSavesTheSettingsOnly) {
+    StartAt(2026, 12, 7, 9, 0, 0);
+    form->SetConfigUnlocked(true);
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder.Path() + "Quelmo.ini")));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(folder.Path() + "Default.db")));
+}
+
+TEST_F(LifecycleTest, ARefusedStartupSavesNothing) {
+    doubles.power.reachable = false;
+    StartAt(2026, 12, 7, 9, 0, 0);
+    form.reset();
+    EXPECT_TRUE(QDir(QString::fromStdString(folder.Path())).entryList(QDir::Files).isEmpty());
+}
+
+TEST(ProgramEntryTest, AnExceptionDuringStartupIsShownAndTheProgramEndsWithZero) {
+    QTemporaryDir folder;
+    QProcess probe;
+    probe.start(QCoreApplication::applicationDirPath() + "/exception_probe", {folder.path()});
+    ASSERT_TRUE(probe.waitForFinished(20000));
+    EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(probe.exitCode(), 0);
+    EXPECT_TRUE(probe.readAllStandardOutput().contains(
+        "EXCEPTION:while showing: Could not load (or use) PowrProf.dll - Aborting"));
 }
 
 TEST(InstanceTest, ASecondCopyIsRefused) {
