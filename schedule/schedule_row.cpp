@@ -16,7 +16,8 @@ ScheduleRow::ScheduleRow(QWidget* parent)
     mCanvas.fill(Qt::black);
     // Movements only while a button is held: with none held no drag can be open.
     setMouseTracking(false);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Not marked opaque: an opaque child is left out when its parent is redrawn, and a redraw
+    // of the panel is meant to draw the rows afresh.
 }
 
 void ScheduleRow::FillRect(int x0, int y0, int x1, int y1, unsigned colour) {
