@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace quelmo {
 
 int TForm1::ItemIndex(const QComboBox* list) {
@@ -17,9 +19,20 @@ int TForm1::ItemIndex(const QComboBox* list) {
     return index;
 }
 
+namespace {
+// The minutes as typed: the spin box commits its text only when it loses the focus, and a text
+// that is not a number reads as the minimum.
+int MinutesOf(const QSpinBox* minutes) {
+    bool isNumber = false;
+    const int typed = minutes->cleanText().toInt(&isNumber);
+    return std::clamp(isNumber ? typed : minutes->minimum(), minutes->minimum(),
+                      minutes->maximum());
+}
+} // namespace
+
 void TForm1::DelayedOffClick() {
     NowRequested = false;
-    DelayedOffSeconds = DelayMins->value() * 60;
+    DelayedOffSeconds = MinutesOf(DelayMins) * 60;
     Abort->hide();
     Resume->hide();
     TouchLockCountdown();
