@@ -3,6 +3,7 @@
 #include "platform/wake_alarm.h"
 #include "power/stuff.h"
 #include "power/switchoff.h"
+#include "tests/power/timer_probe.h"
 #include "tests/support/fakes.h"
 
 #include <QFile>
@@ -11,13 +12,11 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <ctime>
-#include <dirent.h>
-#include <fstream>
 #include <limits>
 #include <linux/capability.h>
 #include <sys/syscall.h>
-#include <sys/timerfd.h>
 #include <unistd.h>
 
 namespace quelmo::test {
@@ -124,39 +123,6 @@ TEST_F(WakeTimerDouble, CloseWithNothingHeldDoesNothing) {
 
 // --- The real timerfd
 
-std::vector<int> TimerFds() {
-    std::vector<int> fds;
-    DIR* dir = ::opendir("/proc/self/fd");
-    while (dirent* entry = dir ? ::readdir(dir) : nullptr) {
-        char target[64] = {};
-        const std::string link = std::string("/proc/self/fd/") + entry->d_name;
-        if (::readlink(link.c_str(), target, sizeof target - 1) > 0 &&
-            std::string(target) == "anon_inode:[timerfd]")
-            fds.push_back(std::atoi(entry->d_name));
-    }
-    if (dir)
-        ::closedir(dir);
-    return fds;
-}
-
-int ClockIdOf(int fd) {
-    std::ifstream info("/proc/self/fdinfo/" + std::to_string(fd));
-    for (std::string line; std::getline(info, line);) {
-        if (line.rfind("clockid:", 0) == 0)
-            return std::atoi(line.c_str() + 8);
-    }
-    return -1;
-}
-
-double SecondsLeft(int fd) {
-    itimerspec value{};
-    if (::timerfd_gettime(fd, &value) != 0)
-        return -1;
-    EXPECT_EQ(value.it_interval.tv_sec, 0);
-    EXPECT_EQ(value.it_interval.tv_nsec, 0);
-    return static_cast<double>(value.it_value.tv_sec) + value.it_value.tv_nsec / 1e9;
-}
-
 bool HasWakeAlarmCapability() {
     __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct data[2] = {};
@@ -190,14 +156,7 @@ protected:
         before = TimerFds();
     }
     void TearDown() override { platform::SetWakeAlarmForTesting(nullptr); }
-    std::vector<int> NewTimerFds() const {
-        std::vector<int> fresh;
-        for (int fd : TimerFds()) {
-            if (std::find(before.begin(), before.end(), fd) == before.end())
-                fresh.push_back(fd);
-        }
-        return fresh;
-    }
+    std::vector<int> NewTimerFds() const { return Added(before, TimerFds()); }
     QTemporaryDir dir;
     QString rtc;
     std::vector<int> before;
