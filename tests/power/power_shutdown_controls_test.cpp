@@ -1,0 +1,99 @@
+// The switch-off buttons and the watt ratings' Save, on the doubles.
+#include "config/settings.h"
+#include "tests/support/form_fixture.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace quelmo::test {
+namespace {
+
+class ShutdownControls : public FormTest {
+protected:
+    void SetUp() override {
+        StartAt(2024, 6, 3, 8, 0, 0);
+        ASSERT_TRUE(StartupComplete);
+    }
+    // Types into the minutes field without leaving it, so the spin box has not committed.
+    void TypeMinutes(const QString& text) {
+        auto* edit = form->DelayMins->findChild<QLineEdit*>();
+        ASSERT_NE(edit, nullptr);
+        edit->setText(text);
+    }
+};
+
+TEST_F(ShutdownControls, SwitchOffTakesTheMinutesAsTyped) {
+    struct Row {
+        QString typed;
+        int seconds;
+    };
+    for (const Row& row : {Row{"60", 3600}, Row{"1", 60}, Row{"7", 420}, Row{"", 60}}) {
+        form->DelayMins->setValue(30);
+        TypeMinutes(row.typed);
+        form->DelayedOffClick();
+        EXPECT_EQ(DelayedOffSeconds, row.seconds) << row.typed.toStdString();
+        EXPECT_TRUE(form->Abort->isHidden());
+        EXPECT_TRUE(form->Resume->isHidden());
+    }
+}
+
+TEST_F(ShutdownControls, NowThenSwitchOffIsAnOrdinaryDelayedSwitchOff) {
+    form->NowButtonClick();
+    EXPECT_EQ(DelayedOffSeconds, 12);
+    EXPECT_TRUE(NowRequested);
+    EXPECT_FALSE(form->Abort->isHidden());
+    EXPECT_TRUE(form->Resume->isHidden());
+    form->DelayMins->setValue(5);
+    form->DelayedOffClick();
+    EXPECT_FALSE(NowRequested);
+    EXPECT_EQ(DelayedOffSeconds, 300);
+}
+
+TEST_F(ShutdownControls, CancelEndsADelayedCountdownButOnlyPausesAScheduledOne) {
+    form->NowButtonClick();
+    form->AbortClick();
+    EXPECT_EQ(DelayedOffSeconds, 0);
+    EXPECT_FALSE(NowRequested);
+    EXPECT_TRUE(form->Abort->isHidden());
+    EXPECT_TRUE(form->Resume->isHidden()) << "nothing to resume";
+
+    form->Abort->show(); // a scheduled countdown is Armed
+    form->AbortClick();
+    EXPECT_TRUE(form->Abort->isHidden());
+    EXPECT_FALSE(form->Resume->isHidden());
+    form->ResumeClick();
+    EXPECT_FALSE(form->Abort->isHidden());
+    EXPECT_TRUE(form->Resume->isHidden());
+}
+
+TEST_F(ShutdownControls, SaveTakesOverTheRatingsAndTurnsTheCaptionBlack) {
+    form->SetRatingEdits(80, 0, 3);
+    QPalette red = form->Save->palette();
+    red.setColor(QPalette::ButtonText, Qt::red);
+    form->Save->setPalette(red);
+    OnPower = OffPower = SbyPower = -1;
+    form->SaveClick();
+    EXPECT_EQ(OnPower, 80.0);
+    EXPECT_EQ(OffPower, 0.0);
+    EXPECT_EQ(SbyPower, 3.0);
+    EXPECT_EQ(form->Save->palette().color(QPalette::ButtonText), QColor(Qt::black));
+}
+
+TEST_F(ShutdownControls, TypedTextInTheDelayListIsABadSelectionAndOpensNothing) {
+    std::vector<std::vector<std::string>> started;
+    SetProgramRunner([&](const std::vector<std::string>& arguments) {
+        started.push_back(arguments);
+        return true;
+    });
+    recorder.notices.clear();
+    form->DelayAction->setEditText(QStringLiteral("Sleep"));
+    form->OffActionChange(form->DelayAction);
+    SetProgramRunner(nullptr);
+    EXPECT_EQ(recorder.notices, std::vector<std::string>{"Bad Power\noption selection"});
+    EXPECT_TRUE(started.empty());
+}
+
+} // namespace
+} // namespace quelmo::test
