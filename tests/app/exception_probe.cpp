@@ -15,6 +15,9 @@ int main(int argc, char** argv) {
     if (argc < 2)
         return 2;
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The autostart entry goes into the given folder, never into the desktop's own.
+    setenv("XDG_CONFIG_HOME", (std::string(argv[1]) + "/xdg-home").c_str(), 1);
+    setenv("XDG_CONFIG_DIRS", (std::string(argv[1]) + "/xdg-system").c_str(), 1);
     quelmo::platform::SetInstanceLockNameForTesting("Quelmo_exception_probe_" +
                                                     std::to_string(getpid()));
     quelmo::SetProgramPathForTesting(std::string(argv[1]) + "/quelmo");

@@ -17,6 +17,9 @@ int main(int argc, char** argv) {
     if (argc < 3)
         return 2;
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The autostart entry goes into the given folder, never into the desktop's own.
+    setenv("XDG_CONFIG_HOME", (std::string(argv[2]) + "/xdg-home").c_str(), 1);
+    setenv("XDG_CONFIG_DIRS", (std::string(argv[2]) + "/xdg-system").c_str(), 1);
     QApplication app(argc, argv);
     quelmo::platform::SetInstanceLockNameForTesting(argv[1]);
     quelmo::SetProgramPathForTesting(std::string(argv[2]) + "/quelmo");

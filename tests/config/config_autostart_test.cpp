@@ -95,6 +95,9 @@ TEST_F(MachineRegistryTest, OnlyTheRunKeyAndPlainNames) {
 
 TEST_F(MachineRegistryTest, AutoStartOfTheProgram) {
     ProgramFolder folder; // the program is <folder>/quelmo
+    // The folder brings desktop folders of its own; this test looks at the sandbox's.
+    setenv("XDG_CONFIG_HOME", (sandbox.Root() + "/home").c_str(), 1);
+    setenv("XDG_CONFIG_DIRS", (sandbox.Root() + "/system").c_str(), 1);
     EXPECT_FALSE(AutoStartIsSet());
     SetAutoStart(true);
     EXPECT_TRUE(AutoStartIsSet());

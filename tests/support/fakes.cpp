@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <cstdlib>
 #include <ctime>
 #include <unistd.h>
 
@@ -119,6 +120,15 @@ void TestClock::Apply() {
 
 ProgramFolder::ProgramFolder() {
     static std::atomic<int> counter{0};
+    // Saving the settings brings the autostart entry in line: keep it out of the real
+    // desktop configuration (tests run as root, who may write /etc/xdg).
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"}) {
+        const char* value = std::getenv(name);
+        savedEnvironment.emplace_back(name,
+                                      value ? std::optional<std::string>(value) : std::nullopt);
+    }
+    setenv("XDG_CONFIG_HOME", (Path() + "xdg-home").c_str(), 1);
+    setenv("XDG_CONFIG_DIRS", (Path() + "xdg-system").c_str(), 1);
     SetProgramPathForTesting(Path() + "quelmo");
     InitProgramPaths();
     platform::SetInstanceLockNameForTesting("Quelmo_test_" + std::to_string(getpid()) + "_" +

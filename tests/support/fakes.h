@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -85,9 +86,11 @@ struct TestClock {
     void Apply();
 };
 
-// A temporary folder that the program believes it lives in, and a private instance lock.
+// A temporary folder that the program believes it lives in, a private instance lock, and
+// private desktop configuration folders (the autostart entry).
 struct ProgramFolder {
     QTemporaryDir dir;
+    std::vector<std::pair<std::string, std::optional<std::string>>> savedEnvironment;
     ProgramFolder();
     ~ProgramFolder();
     std::string Path() const; // with a trailing "/"
