@@ -32,6 +32,4 @@ cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUELMO_TSAN=ON -DQU
 cmake --build build-tsan -j"$jobs" --target http_fetch_test
 ctest --test-dir build-tsan --output-on-failure -L threaded
 
-if [ -x tests/config/fuzz/run_fuzz.sh ]; then
-    bash tests/config/fuzz/run_fuzz.sh
-fi
+bash tests/config/fuzz/run_fuzz.sh
