@@ -64,6 +64,8 @@ QLineEdit* MakePasswordEdit(QWidget* parent, const char* name, const char* capti
     auto* e = MakeLabeledEdit(parent, name, caption, label, edit, labelOut);
     e->setMaxLength(8);
     e->setEchoMode(QLineEdit::Password);
+    // Shown as "*", not the style's own password character.
+    e->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     return e;
 }
 
