@@ -54,6 +54,16 @@ TEST_F(LoginTest, StartsLockedWithThePanelHidden) {
     ExpectOthersUsable();
 }
 
+TEST_F(LoginTest, ThePasswordFieldsShowStarsAndTakeEightCharacters) {
+    for (QLineEdit* field : {form->Login, form->Pass1, form->Pass2}) {
+        field->setEnabled(true);
+        field->clear();
+        QTest::keyClicks(field, QStringLiteral("abcdefgh9"));
+        EXPECT_EQ(field->text(), "abcdefgh") << field->objectName().toStdString();
+        EXPECT_EQ(field->displayText(), "********") << field->objectName().toStdString();
+    }
+}
+
 TEST_F(LoginTest, TheFourthKeyOfTheStoredPasswordUnlocks) {
     TypeLogin("wre");
     EXPECT_EQ(LockCountdown, 0);
