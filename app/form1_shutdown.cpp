@@ -64,8 +64,10 @@ void TForm1::SaveClick() {
     OnPower = OnP->value();
     OffPower = OffP->value();
     SbyPower = StandbyP->value();
+    // Black again; a disabled Save keeps its greyed text.
     QPalette palette = Save->palette();
-    palette.setColor(QPalette::ButtonText, Qt::black);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::ButtonText, Qt::black);
     Save->setPalette(palette);
     SaveAll(*this);
     TouchLockCountdown();

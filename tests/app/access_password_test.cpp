@@ -111,6 +111,20 @@ TEST_F(PasswordTest, SaveTurnsBlackAgainWhenPressed) {
     EXPECT_EQ(SaveColour(), QColor(0, 0, 0));
 }
 
+TEST_F(PasswordTest, ADisabledSaveLooksDisabledWhateverItsColour) {
+    const QColor greyed =
+        QApplication::palette(form->Save).color(QPalette::Disabled, QPalette::ButtonText);
+    ASSERT_NE(greyed, QColor(0, 0, 0));
+    Change("kiwi", "kiwi");
+    Click(form->LogOff);
+    EXPECT_EQ(form->Save->palette().color(QPalette::Disabled, QPalette::ButtonText), greyed);
+    TypeLogin("kiwi");
+    Click(form->Save);
+    Click(form->LogOff);
+    EXPECT_FALSE(form->Save->isEnabled());
+    EXPECT_EQ(form->Save->palette().color(QPalette::Disabled, QPalette::ButtonText), greyed);
+}
+
 TEST_F(PasswordTest, TheNewPasswordIsSavedAndHoldsAfterARestart) {
     Change("kiwi", "kiwi");
     EXPECT_NE(StoredDatabase().find("Password=" + ScramblePassword("kiwi") + "\r\n"),
