@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -59,6 +60,7 @@ void TForm1::BrowseClick() {
 
 void TForm1::LoadClick() {
     LoadConfig(*this);
+    ConfigBox->update(); // the rows show the schedule just loaded
     TouchLockCountdown();
 }
 

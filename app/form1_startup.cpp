@@ -112,7 +112,8 @@ TForm1::~TForm1() {
     InstanceMutex.reset();
     CloseWakeTimer();
     StartupComplete = false;
-    QCoreApplication::quit();
+    // exit() rather than quit(): quit() first asks the windows to close, which this one refuses.
+    QCoreApplication::exit(0);
 }
 
 void TForm1::AttachTick() {

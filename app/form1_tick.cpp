@@ -76,6 +76,7 @@ void TForm1::Timer1Timer() {
     if (jumpMillis > 30000) { // resumed from standby, or the clock was set forward
         SetConfigUnlocked(false);
         LoadConfig(*this);
+        ConfigBox->update(); // the rows show the schedule just loaded
     }
 
     if (LockCountdown != 0) {

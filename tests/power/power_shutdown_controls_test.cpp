@@ -70,15 +70,20 @@ TEST_F(ShutdownControls, CancelEndsADelayedCountdownButOnlyPausesAScheduledOne) 
 
 TEST_F(ShutdownControls, SaveTakesOverTheRatingsAndTurnsTheCaptionBlack) {
     form->SetRatingEdits(80, 0, 3);
+    form->SetConfigUnlocked(true); // a red Save comes from a password change, so unlocked
     QPalette red = form->Save->palette();
-    red.setColor(QPalette::ButtonText, Qt::red);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        red.setColor(group, QPalette::ButtonText, Qt::red);
     form->Save->setPalette(red);
     OnPower = OffPower = SbyPower = -1;
     form->SaveClick();
     EXPECT_EQ(OnPower, 80.0);
     EXPECT_EQ(OffPower, 0.0);
     EXPECT_EQ(SbyPower, 3.0);
-    EXPECT_EQ(form->Save->palette().color(QPalette::ButtonText), QColor(Qt::black));
+    EXPECT_EQ(form->Save->palette().color(QPalette::Active, QPalette::ButtonText),
+              QColor(Qt::black));
+    EXPECT_EQ(form->Save->palette().color(QPalette::Inactive, QPalette::ButtonText),
+              QColor(Qt::black));
 }
 
 TEST_F(ShutdownControls, TypedTextInTheDelayListIsABadSelectionAndOpensNothing) {
