@@ -63,14 +63,19 @@ std::string Decode(const std::string& value) {
     return out;
 }
 
+// Moves past leading blanks and a sign, as the scanf conversions do; true for a minus.
+bool SkipBlanksAndSign(const std::string& text, std::size_t& i) {
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        return text[i++] == '-';
+    return false;
+}
+
 // What "%d" reads: blanks, a sign, the leading digits; beyond the int range it saturates.
 std::optional<int> ParseDecimal(const std::string& text) {
     std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
+    const bool negative = SkipBlanksAndSign(text, i);
     if (i >= text.size() || !IsDigit(text[i]))
         return std::nullopt;
     long long value = 0;
@@ -91,11 +96,7 @@ int HexDigit(char c) {
 // value taken modulo 2^32.
 std::optional<int> ParseHex(const std::string& text) {
     std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
+    const bool negative = SkipBlanksAndSign(text, i);
     if (i + 2 < text.size() && text[i] == '0' && AsciiLower(text[i + 1]) == 'x' &&
         HexDigit(text[i + 2]) >= 0)
         i += 2;

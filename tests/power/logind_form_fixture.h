@@ -18,25 +18,12 @@
 
 namespace quelmo::test {
 
-class LogindFormTest : public FormTest {
+class LogindFormTest : public SharedLogindMock<FormTest> {
 protected:
-    static void SetUpTestSuite() {
-        if (auto missing = LogindMock::MissingTools()) {
-            skipReason = *missing;
-            return;
-        }
-        mock = new LogindMock();
-    }
-    static void TearDownTestSuite() {
-        delete mock;
-        mock = nullptr;
-    }
-
     void SetUp() override {
-        if (!skipReason.empty())
-            GTEST_SKIP() << skipReason;
-        ASSERT_TRUE(mock->Ok()) << mock->Failure();
-        ASSERT_TRUE(mock->Reset());
+        ResetMock();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         platform::SetPowerManagerForTesting(platform::MakeLogindPowerManager(mock->Address()));
         // In the order they happen: "beep", "options <program>", "notice <text>".
         SetBeepSink([this] { events.push_back("beep"); });
@@ -88,8 +75,6 @@ protected:
         return answer == "error" ? mock->Fail(question, "", "s") : mock->Answer(question, answer);
     }
 
-    static inline LogindMock* mock = nullptr;
-    static inline std::string skipReason;
     std::vector<std::string> events, notices;
 
 private:

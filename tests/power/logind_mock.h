@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
@@ -65,6 +66,33 @@ private:
     std::string mAddress, mFailure;
     QString mControl; // our own connection to the bus
     std::size_t mLogMark = 0;
+};
+
+// One mock serves a whole test suite; each test starts from logind answering "yes".
+template <typename Base> class SharedLogindMock : public Base {
+protected:
+    static void SetUpTestSuite() {
+        if (auto missing = LogindMock::MissingTools()) {
+            skipReason = *missing;
+            return;
+        }
+        mock = new LogindMock();
+    }
+    static void TearDownTestSuite() {
+        delete mock;
+        mock = nullptr;
+    }
+    // Skips the test without the tools, fails it when the mock is broken; callers return
+    // when this->IsSkipped() or this->HasFatalFailure().
+    void ResetMock() {
+        if (!skipReason.empty())
+            GTEST_SKIP() << skipReason;
+        ASSERT_TRUE(mock->Ok()) << mock->Failure();
+        ASSERT_TRUE(mock->Reset());
+    }
+
+    static inline LogindMock* mock = nullptr;
+    static inline std::string skipReason;
 };
 
 } // namespace quelmo::test

@@ -13,31 +13,17 @@ namespace {
 using platform::CapabilityAnswer;
 using platform::PowerManager;
 
-class LogindTest : public ::testing::Test {
+class LogindTest : public SharedLogindMock<::testing::Test> {
 protected:
-    static void SetUpTestSuite() {
-        if (auto missing = LogindMock::MissingTools()) {
-            skipReason = *missing;
-            return;
-        }
-        mock = new LogindMock();
-    }
-    static void TearDownTestSuite() {
-        delete mock;
-        mock = nullptr;
-    }
     void SetUp() override {
-        if (!skipReason.empty())
-            GTEST_SKIP() << skipReason;
-        ASSERT_TRUE(mock->Ok()) << mock->Failure();
-        ASSERT_TRUE(mock->Reset());
+        ResetMock();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         logind = platform::MakeLogindPowerManager(mock->Address());
         ASSERT_TRUE(logind->Connect());
         mock->ClearCalls();
     }
 
-    static inline LogindMock* mock = nullptr;
-    static inline std::string skipReason;
     std::unique_ptr<PowerManager> logind;
 };
 
