@@ -3,6 +3,7 @@
 
 #include "config/config_host.h"
 #include "platform/fs_mounts.h"
+#include "tests/support/fakes.h"
 
 #include <QTemporaryDir>
 
@@ -40,30 +41,16 @@ inline std::optional<std::string> ReadBytes(const std::string& osPath) {
 class AutostartSandbox {
 public:
     AutostartSandbox() {
-        Save("XDG_CONFIG_HOME");
-        Save("XDG_CONFIG_DIRS");
-        setenv("XDG_CONFIG_HOME", (Root() + "/home").c_str(), 1);
-        setenv("XDG_CONFIG_DIRS", (Root() + "/system").c_str(), 1);
-    }
-    ~AutostartSandbox() {
-        for (const auto& [name, value] : mSaved) {
-            if (value)
-                setenv(name.c_str(), value->c_str(), 1);
-            else
-                unsetenv(name.c_str());
-        }
+        mEnvironment.Set("XDG_CONFIG_HOME", Root() + "/home");
+        mEnvironment.Set("XDG_CONFIG_DIRS", Root() + "/system");
     }
     std::string Root() const { return mDir.path().toStdString(); }
     std::string UserFolder() const { return Root() + "/home/autostart"; }
     std::string SystemFolder() const { return Root() + "/system/autostart"; }
 
 private:
-    void Save(const char* name) {
-        const char* value = std::getenv(name);
-        mSaved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
-    }
     QTemporaryDir mDir;
-    std::vector<std::pair<std::string, std::optional<std::string>>> mSaved;
+    ScopedEnvironment mEnvironment;
 };
 
 // A writable temporary folder on another file system than `path`, or nullptr.

@@ -40,11 +40,9 @@ protected:
         ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
         settings.write("#!/bin/sh\n");
         settings.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        Remember("PATH");
-        Remember("XDG_CURRENT_DESKTOP");
         const char* path = std::getenv("PATH");
-        setenv("PATH", (bin.path().toStdString() + ":" + (path ? path : "/usr/bin")).c_str(), 1);
-        setenv("XDG_CURRENT_DESKTOP", "XFCE", 1);
+        environment.Set("PATH", bin.path().toStdString() + ":" + (path ? path : "/usr/bin"));
+        environment.Set("XDG_CURRENT_DESKTOP", "XFCE");
     }
 
     void TearDown() override {
@@ -52,12 +50,6 @@ protected:
         SetProgramRunner(nullptr);
         SetBeepSink(nullptr);
         SetNoticePresenter(nullptr);
-        for (const auto& [name, value] : savedEnvironment) {
-            if (value)
-                setenv(name.c_str(), value->c_str(), 1);
-            else
-                unsetenv(name.c_str());
-        }
     }
 
     // The capability questions logind was asked, in order.
@@ -78,13 +70,8 @@ protected:
     std::vector<std::string> events, notices;
 
 private:
-    void Remember(const char* name) {
-        const char* value = std::getenv(name);
-        savedEnvironment.emplace_back(name,
-                                      value ? std::optional<std::string>(value) : std::nullopt);
-    }
     QTemporaryDir bin;
-    std::vector<std::pair<std::string, std::optional<std::string>>> savedEnvironment;
+    ScopedEnvironment environment;
 };
 
 } // namespace quelmo::test

@@ -118,17 +118,28 @@ void TestClock::Apply() {
     platform::SetTestClock(platform::UtcTime{utcSeconds, millis});
 }
 
+ScopedEnvironment::~ScopedEnvironment() {
+    // Backwards, so that a variable set twice ends as it was before the first time.
+    for (auto it = mSaved.rbegin(); it != mSaved.rend(); ++it) {
+        if (it->second)
+            setenv(it->first.c_str(), it->second->c_str(), 1);
+        else
+            unsetenv(it->first.c_str());
+    }
+}
+
+void ScopedEnvironment::Set(const char* name, const std::string& value) {
+    const char* old = std::getenv(name);
+    mSaved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+    setenv(name, value.c_str(), 1);
+}
+
 ProgramFolder::ProgramFolder() {
     static std::atomic<int> counter{0};
     // Saving the settings brings the autostart entry in line: keep it out of the real
     // desktop configuration (tests run as root, who may write /etc/xdg).
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"}) {
-        const char* value = std::getenv(name);
-        savedEnvironment.emplace_back(name,
-                                      value ? std::optional<std::string>(value) : std::nullopt);
-    }
-    setenv("XDG_CONFIG_HOME", (Path() + "xdg-home").c_str(), 1);
-    setenv("XDG_CONFIG_DIRS", (Path() + "xdg-system").c_str(), 1);
+    environment.Set("XDG_CONFIG_HOME", Path() + "xdg-home");
+    environment.Set("XDG_CONFIG_DIRS", Path() + "xdg-system");
     SetProgramPathForTesting(Path() + "quelmo");
     InitProgramPaths();
     platform::SetInstanceLockNameForTesting("Quelmo_test_" + std::to_string(getpid()) + "_" +

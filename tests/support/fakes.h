@@ -86,11 +86,24 @@ struct TestClock {
     void Apply();
 };
 
+// Sets environment variables for its lifetime and puts back what was there before.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment() = default;
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+    ~ScopedEnvironment();
+    void Set(const char* name, const std::string& value);
+
+private:
+    std::vector<std::pair<std::string, std::optional<std::string>>> mSaved;
+};
+
 // A temporary folder that the program believes it lives in, a private instance lock, and
 // private desktop configuration folders (the autostart entry).
 struct ProgramFolder {
     QTemporaryDir dir;
-    std::vector<std::pair<std::string, std::optional<std::string>>> savedEnvironment;
+    ScopedEnvironment environment;
     ProgramFolder();
     ~ProgramFolder();
     std::string Path() const; // with a trailing "/"
