@@ -1,4 +1,5 @@
 #include "config/key_value_file.h"
+#include "power/ascii_case.h"
 
 #include "config/paths.h"
 #include "platform/fs_files.h"
@@ -31,17 +32,6 @@ bool IsBlank(char c) {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool StartsWithIgnoringCase(const char* text, std::string_view key) {
-    for (std::size_t i = 0; i < key.size(); ++i)
-        if (AsciiLower(text[i]) != AsciiLower(key[i]))
-            return false;
-    return true;
 }
 
 // "&#" + three decimal digits + ";" is the byte of that code (modulo 256).
@@ -180,7 +170,7 @@ bool TKeyValueFile::FindKey(std::string_view key, bool firstPass) {
             return false;
         if (mSize - mPos < k + 3)
             return false;
-        if (StartsWithIgnoringCase(mData.get() + mPos, key)) {
+        if (StartsWithIgnoringAsciiCase(std::string_view(mData.get() + mPos, mSize - mPos), key)) {
             mPos += k;
             if (mData[mPos] == '=') {
                 ++mPos;

@@ -2,6 +2,7 @@
 // stored relative only while it lies on the program's own file system, so that the stored
 // form survives moving or sharing the folder.
 #include "config/paths.h"
+#include "power/ascii_case.h"
 
 #include "platform/fs_mounts.h"
 #include "platform/fs_volume.h"
@@ -21,14 +22,6 @@ std::string gProgramFileOsPath;
 
 bool StartsWith(const std::string& text, const char* prefix) {
     return text.rfind(prefix, 0) == 0;
-}
-
-// ASCII only: bytes 128-255 are letters of no fixed code page here.
-std::string AsciiLower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
 }
 
 // Mount point of the file system holding a full path, in stored form with a trailing

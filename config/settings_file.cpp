@@ -1,6 +1,7 @@
 // The settings file "Quelmo.ini": where the configuration database is, the energy counters
 // and the power ratings.
 #include "config/settings.h"
+#include "power/ascii_case.h"
 
 #include "config/key_value_file.h"
 
@@ -75,17 +76,7 @@ void SaveAll(ConfigHost& host) {
 }
 
 bool ConfigIsUrl(const std::string& configText) {
-    static const char prefix[] = "http://";
-    if (configText.size() < sizeof prefix - 1)
-        return false;
-    for (std::size_t i = 0; i < sizeof prefix - 1; ++i) {
-        char c = configText[i];
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (c != prefix[i])
-            return false;
-    }
-    return true;
+    return StartsWithIgnoringAsciiCase(configText, "http://");
 }
 
 } // namespace quelmo

@@ -1,4 +1,5 @@
 #include "power/stuff.h"
+#include "power/ascii_case.h"
 
 #include "platform/process.h"
 
@@ -8,7 +9,6 @@
 #include <QUrl>
 
 #include <array>
-#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -76,10 +76,10 @@ void SetUrlOpener(UrlOpener opener) {
 }
 
 bool OpenURL(const std::string& url) {
-    std::string head = url.substr(0, 7);
-    for (char& c : head)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    std::string target = head == "http://" || head == "file://" ? url : "http://" + url;
+    std::string target =
+        StartsWithIgnoringAsciiCase(url, "http://") || StartsWithIgnoringAsciiCase(url, "file://")
+            ? url
+            : "http://" + url;
     if (target.size() > kMaxUrlLength)
         target.resize(kMaxUrlLength);
     if (gUrlOpener)
