@@ -69,7 +69,7 @@ void TTrayIcon::Update() {
 
 void TTrayIcon::Minimize() {
     ++mMinimizes;
-    if (mVisible && mArea && mArea->Hosted()) {
+    if (Hosted()) {
         mInTray = true;
         mOwner->hide();
     } else {
@@ -173,7 +173,7 @@ void TTrayIcon::DoMouseUp(Qt::MouseButton button) {
 
 void TTrayIcon::HostChanged() {
     // The notification area went away under a window sitting in it: to the task bar instead.
-    if (mInTray && !(mVisible && mArea && mArea->Hosted())) {
+    if (mInTray && !Hosted()) {
         mInTray = false;
         mOwner->showMinimized();
     }
@@ -182,7 +182,7 @@ void TTrayIcon::HostChanged() {
 bool TTrayIcon::eventFilter(QObject* watched, QEvent* event) {
     // A minimise of the window sends it to the tray, where there is one to send it to.
     if (watched == mOwner && event->type() == QEvent::WindowStateChange &&
-        (mOwner->windowState() & Qt::WindowMinimized) && mVisible && mArea && mArea->Hosted()) {
+        (mOwner->windowState() & Qt::WindowMinimized) && Hosted()) {
         QTimer::singleShot(0, this, [this] {
             if (mOwner->windowState() & Qt::WindowMinimized && !mOwner->isHidden())
                 Minimize();

@@ -82,6 +82,8 @@ public:
     // One mouse event over the icon.
     void DoMessage(TrayMouse event);
 
+    // A notification area shows the icon now.
+    bool Hosted() const { return mVisible && mArea && mArea->Hosted(); }
     // The window is hidden in the tray (not merely iconified).
     bool InTray() const { return mInTray; }
     int MinimizeCount() const { return mMinimizes; }
