@@ -133,7 +133,7 @@ void TForm1::EndSession() {
         SaveAll(*this);
     // Saved now: the destruction that follows leaves the files alone.
     StartupComplete = false;
-    TrayIcon->SetVisible(false);
+    TrayIcon->EndSession();
     platform::SleepEvents().Stop();
     mShowRequests.reset();
     InstanceMutex.reset();

@@ -102,6 +102,11 @@ void TTrayIcon::ShowMenu() {
     PopupMenu->popup(QCursor::pos());
 }
 
+void TTrayIcon::EndSession() {
+    mInTray = false;
+    SetVisible(false);
+}
+
 void TTrayIcon::Press(platform::TrayPress press) {
     for (const PressEvents& row : kPressEvents) {
         if (row.press == press) {

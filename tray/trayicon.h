@@ -76,6 +76,8 @@ public:
     // Gives the notification area the icon again (the program's icon).
     void Update();
     void ShowMenu();
+    // The session or the program is ending: the icon goes, and the window stays where it is.
+    void EndSession();
 
     // A press as the desktop reports it, dispatched as the mouse events it stands for.
     void Press(platform::TrayPress press);

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QStandardPaths>
@@ -84,6 +85,13 @@ TEST_F(TrayDesktopTest, TheItemRegistersAndEachPressRestoresTheWindowOnce) {
         SCOPED_TRACE(method);
         ExpectOneRestore([method] { ASSERT_TRUE(CallItem(method)); });
     }
+
+    form->EndSession(); // as at log-out or SIGTERM: the item leaves the bus, the lock is free
+    EXPECT_FALSE(QDBusConnection::sessionBus()
+                     .interface()
+                     ->isServiceRegistered(QString::fromStdString(OurItem()))
+                     .value());
+    EXPECT_FALSE(platform::InstanceLock(platform::InstanceLockName()).AlreadyExisted());
 }
 
 TEST_F(TrayDesktopTest, WithoutAnyTrayTheWindowStaysReachableUntilAWatcherAppears) {
