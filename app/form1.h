@@ -23,6 +23,11 @@ class QTimer;
 
 namespace quelmo {
 
+namespace platform {
+class ShowRequestListener;
+class TerminationSignal;
+} // namespace platform
+
 class ScheduleRow;
 class TTrayIcon;
 
@@ -44,6 +49,19 @@ std::string FormatCountdown(double days);
 std::string FormatKwh(double kwh);
 // The usage report's URL for the given counters and device identity.
 std::string UsageReportUrl(int kwhUsed, int kwhSaved, std::uint32_t deviceId);
+
+// The power broadcast's event codes. Only the suspend query is acted on; the others' texts are
+// not shown.
+enum PowerBroadcastCode {
+    PBT_APMQUERYSUSPEND = 0,
+    PBT_APMQUERYSUSPENDFAILED = 2,
+    PBT_APMRESUMECRITICAL = 6,
+    PBT_APMRESUMESUSPEND = 7,
+    PBT_APMBATTERYLOW = 9,
+    PBT_APMPOWERSTATUSCHANGE = 10,
+    PBT_APMOEMEVENT = 11,
+    PBT_APMRESUMEAUTOMATIC = 18,
+};
 
 class TForm1 : public QWidget, public ConfigHost {
     Q_OBJECT
@@ -113,6 +131,11 @@ public:
     void DetachTick();
     bool TickAttached() const { return mTickAttached; }
     void FormClose();
+    // The desktop session or the process is ending (log-out, SIGTERM): saves as "Exit!" does,
+    // takes the icon down, releases the lock and leaves the message loop with 0.
+    void EndSession();
+    // A power event; the suspend query re-arms the wake-up timer for the next switch-on.
+    void PowerBroadcast(int code);
     // The tick.
     void Timer1Timer();
     void SwitchOff(bool delayed);
@@ -171,8 +194,13 @@ private:
     void Startup();
     // Re-arms Timer1 for the middle of the next wall-clock second.
     void ScheduleNextTick();
+    // Watching the world outside: suspends, SIGTERM, the session's end and second starts.
+    void WatchOutside();
     bool mExitRequested = false;
     bool mTickAttached = false;
+    bool mEnding = false;
+    std::unique_ptr<platform::ShowRequestListener> mShowRequests;
+    std::unique_ptr<platform::TerminationSignal> mTermination;
 };
 
 } // namespace quelmo

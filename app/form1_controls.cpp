@@ -151,6 +151,8 @@ void TForm1::BuildControls() {
 
     TrayIcon = new TTrayIcon(this);
     TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
+    TrayIcon->RestoreOn = imMouseDown;
+    TrayIcon->PopupMenuOn = imNone;
 
     Config = MakeLabeledEdit(ConfigBox, "Config", "Config.", QRect(8, 266, 50, 22),
                              QRect(58, 264, 240, 26), &ConfigLabel);

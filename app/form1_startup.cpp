@@ -5,6 +5,9 @@
 #include "config/settings.h"
 #include "platform/clock.h"
 #include "platform/instance_lock.h"
+#include "platform/show_request.h"
+#include "platform/sleep_monitor.h"
+#include "platform/termination_signal.h"
 #include "power/switchoff.h"
 #include "schedule/schedule_row.h"
 #include "schedule/week_schedule.h"
@@ -15,6 +18,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QTimer>
 
 namespace quelmo {
@@ -45,6 +49,8 @@ void TForm1::Startup() {
 
     InstanceMutex = std::make_unique<platform::InstanceLock>(platform::InstanceLockName());
     if (InstanceMutex->Valid() && InstanceMutex->AlreadyExisted()) {
+        // The running copy may sit in a tray nobody can see: bring its window forward.
+        platform::RequestShow(platform::InstanceLockName());
         ShowNotice("Quelmo! is already running\non this machine");
         return;
     }
@@ -100,14 +106,48 @@ void TForm1::Startup() {
     Timer1Timer();
     AttachTick();
     ArmWakeTimer(7.0);
+    setWindowIcon(ProgramIcon());
     TrayIcon->SetVisible(true);
+    WatchOutside();
     show();
+}
+
+void TForm1::WatchOutside() {
+    platform::SleepEvents().Start([this](bool suspending) {
+        PowerBroadcast(suspending ? PBT_APMQUERYSUSPEND : PBT_APMRESUMEAUTOMATIC);
+    });
+    mShowRequests = std::make_unique<platform::ShowRequestListener>(
+        platform::InstanceLockName(), [this] { TrayIcon->Restore(); });
+    mTermination = std::make_unique<platform::TerminationSignal>([this] { EndSession(); });
+    // Saving is all the session needs from us; a log-out is never held up or cancelled.
+    connect(qApp, &QGuiApplication::commitDataRequest, this,
+            [this](QSessionManager&) { EndSession(); });
+}
+
+void TForm1::EndSession() {
+    if (mEnding)
+        return;
+    mEnding = true;
+    DetachTick();
+    if (StartupComplete)
+        SaveAll(*this);
+    // Saved now: the destruction that follows leaves the files alone.
+    StartupComplete = false;
+    TrayIcon->EndSession();
+    platform::SleepEvents().Stop();
+    mShowRequests.reset();
+    InstanceMutex.reset();
+    // Leaves every event loop, a notice's included.
+    QCoreApplication::exit(0);
 }
 
 TForm1::~TForm1() {
     DetachTick();
     if (StartupComplete)
         SaveAll(*this);
+    mTermination.reset();
+    platform::SleepEvents().Stop();
+    mShowRequests.reset();
     FreePowerLibrary();
     InstanceMutex.reset();
     CloseWakeTimer();

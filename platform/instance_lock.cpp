@@ -22,10 +22,14 @@ void SetInstanceLockNameForTesting(std::string name) {
     NameSlot() = std::move(name);
 }
 
-InstanceLock::InstanceLock(const std::string& name) {
+std::string RuntimeFilePath(const std::string& name) {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    std::string folder = (runtime && *runtime) ? runtime : "/tmp";
-    const std::string path = folder + "/" + name;
+    const std::string folder = (runtime && *runtime) ? runtime : "/tmp";
+    return folder + "/" + name;
+}
+
+InstanceLock::InstanceLock(const std::string& name) {
+    const std::string path = RuntimeFilePath(name);
     mFd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (mFd < 0)
         return;

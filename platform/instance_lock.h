@@ -22,6 +22,9 @@ private:
     bool mAlreadyExisted = false;
 };
 
+// A file of that name in the runtime folder.
+std::string RuntimeFilePath(const std::string& name);
+
 // The lock's name, "Quelmo_Multiple_Instance_Mutex" unless a test has chosen another.
 const std::string& InstanceLockName();
 void SetInstanceLockNameForTesting(std::string name);

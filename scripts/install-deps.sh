@@ -4,11 +4,12 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libcurl4-openssl-dev
+    qt6-base-dev qt6-svg-dev libcurl4-openssl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
     clang-14 libclang-rt-14-dev
     dbus-daemon python3-dbusmock
     xvfb xauth fonts-dejavu-core fonts-liberation2 libcap2-bin
+    trayer xdotool
 )
 
 missing=()

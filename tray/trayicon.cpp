@@ -1,78 +1,195 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tray/trayicon.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QEvent>
-#include <QIcon>
-#include <QPainter>
-#include <QPixmap>
-#include <QSystemTrayIcon>
+#include <QMenu>
 #include <QTimer>
 #include <QWidget>
-#include <QWindowStateChangeEvent>
 
 namespace quelmo {
 
 namespace {
-QIcon ProgramIcon() {
-    QIcon icon = QApplication::windowIcon();
-    if (!icon.isNull())
-        return icon;
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(QColor(0, 160, 0));
-    painter.setPen(Qt::NoPen);
-    painter.drawEllipse(2, 2, 28, 28);
-    painter.setPen(QPen(Qt::white, 3));
-    painter.drawLine(16, 7, 16, 16);
-    painter.drawArc(8, 9, 16, 16, 120 * 16, 300 * 16);
-    return QIcon(pixmap);
-}
+// What each press that a desktop reports stands for. A StatusNotifierItem host reports a whole
+// click, an XEmbed icon reports the press; either way the release follows at once, so that a
+// press restores the window once and its release adds nothing.
+struct PressEvents {
+    platform::TrayPress press;
+    TrayMouse first, then;
+};
+constexpr PressEvents kPressEvents[] = {
+    {platform::TrayPress::Activate, TrayMouse::LeftDown, TrayMouse::LeftUp},
+    {platform::TrayPress::SecondaryActivate, TrayMouse::MiddleDown, TrayMouse::MiddleUp},
+    {platform::TrayPress::ContextMenu, TrayMouse::RightDown, TrayMouse::RightUp},
+    {platform::TrayPress::Trigger, TrayMouse::LeftDown, TrayMouse::LeftUp},
+    {platform::TrayPress::MiddleClick, TrayMouse::MiddleDown, TrayMouse::MiddleUp},
+    {platform::TrayPress::Context, TrayMouse::RightDown, TrayMouse::RightUp},
+    {platform::TrayPress::DoubleClick, TrayMouse::LeftDouble, TrayMouse::LeftUp},
+};
+
+constexpr int kHintLength = 63;
 } // namespace
 
 TTrayIcon::TTrayIcon(QWidget* owner) : QObject(owner), mOwner(owner) {
     owner->installEventFilter(this);
 }
 
-TTrayIcon::~TTrayIcon() {
-    if (mIcon)
-        mIcon->hide();
-}
+TTrayIcon::~TTrayIcon() = default;
 
 void TTrayIcon::SetVisible(bool visible) {
-    mVisible = visible;
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
-        return;
-    if (visible && !mIcon) {
-        mIcon = new QSystemTrayIcon(ProgramIcon(), this);
-        // Any press on the icon brings the window back; no menu is ever shown.
-        connect(mIcon, &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason) { Restore(); });
+    if (visible) {
+        if (!mArea) {
+            mArea = platform::MakeNotificationArea();
+            mArea->onPress = [this](platform::TrayPress press) { Press(press); };
+            mArea->onHostChanged = [this] { HostChanged(); };
+            mArea->SetToolTip(mHint);
+            Update();
+        }
+        mArea->Show();
+        Hide = true;
+    } else if (mArea) {
+        mArea->Hide();
+        Hide = false;
     }
-    if (mIcon)
-        mIcon->setVisible(visible);
+    mVisible = visible;
+    HostChanged();
+}
+
+void TTrayIcon::SetHint(const QString& hint) {
+    mHint = hint.left(kHintLength);
+    if (mArea)
+        mArea->SetToolTip(mHint);
+}
+
+void TTrayIcon::Update() {
+    if (mArea)
+        mArea->SetIcon(ProgramIcon());
 }
 
 void TTrayIcon::Minimize() {
     ++mMinimizes;
-    mOwner->hide();
+    if (Hosted()) {
+        mInTray = true;
+        mOwner->hide();
+    } else {
+        // Hidden with no notification area to show the icon, nothing could bring it back.
+        mInTray = false;
+        mOwner->showMinimized();
+    }
+    if (OnMinimize)
+        OnMinimize(this);
 }
 
 void TTrayIcon::Restore() {
     ++mRestores;
+    mInTray = false;
     mOwner->setWindowState(mOwner->windowState() & ~Qt::WindowMinimized);
     mOwner->show();
     mOwner->raise();
     mOwner->activateWindow();
+    if (OnRestore)
+        OnRestore(this);
+}
+
+void TTrayIcon::ShowMenu() {
+    if (!PopupMenu)
+        return;
+    if (QWidget* active = QApplication::activeWindow()) {
+        active->raise();
+        active->activateWindow();
+    }
+    PopupMenu->popup(QCursor::pos());
+}
+
+void TTrayIcon::EndSession() {
+    mInTray = false;
+    SetVisible(false);
+}
+
+void TTrayIcon::Press(platform::TrayPress press) {
+    for (const PressEvents& row : kPressEvents) {
+        if (row.press == press) {
+            DoMessage(row.first);
+            DoMessage(row.then);
+            return;
+        }
+    }
+}
+
+void TTrayIcon::DoMessage(TrayMouse event) {
+    switch (event) {
+    case TrayMouse::Move:
+        return; // nothing here listens to moves
+    case TrayMouse::LeftDown:
+        return DoMouseDown(Qt::LeftButton);
+    case TrayMouse::RightDown:
+        return DoMouseDown(Qt::RightButton);
+    case TrayMouse::MiddleDown:
+        return DoMouseDown(Qt::MiddleButton);
+    case TrayMouse::LeftUp:
+        DoMouseUp(Qt::LeftButton);
+        Trigger(imLeftClickUp);
+        return DoClick();
+    case TrayMouse::RightUp:
+        DoMouseUp(Qt::RightButton);
+        return Trigger(imRightClickUp);
+    case TrayMouse::MiddleUp:
+        return DoMouseUp(Qt::MiddleButton);
+    case TrayMouse::LeftDouble:
+        DoDblClick(Qt::LeftButton);
+        return Trigger(imLeftDoubleClick);
+    case TrayMouse::RightDouble:
+        DoDblClick(Qt::RightButton);
+        return Trigger(imRightDoubleClick);
+    case TrayMouse::MiddleDouble:
+        return DoDblClick(Qt::MiddleButton);
+    }
+}
+
+void TTrayIcon::Trigger(TTrayIconMessage message) {
+    if (RestoreOn == message)
+        Restore();
+    if (PopupMenuOn == message)
+        ShowMenu();
+}
+
+void TTrayIcon::DoClick() {
+    Trigger(imClick);
+    if (OnClick)
+        OnClick(this);
+}
+
+void TTrayIcon::DoDblClick(Qt::MouseButton) {
+    Trigger(imDoubleClick);
+}
+
+void TTrayIcon::DoMouseDown(Qt::MouseButton button) {
+    Trigger(imMouseDown);
+    if (OnMouseDown)
+        OnMouseDown(this, button);
+}
+
+void TTrayIcon::DoMouseUp(Qt::MouseButton button) {
+    Trigger(imMouseUp);
+    if (OnMouseUp)
+        OnMouseUp(this, button);
+}
+
+void TTrayIcon::HostChanged() {
+    // The notification area went away under a window sitting in it: to the task bar instead.
+    if (mInTray && !Hosted()) {
+        mInTray = false;
+        mOwner->showMinimized();
+    }
 }
 
 bool TTrayIcon::eventFilter(QObject* watched, QEvent* event) {
-    // A minimise of the main window sends it to the tray instead of the task bar.
+    // A minimise of the window sends it to the tray, where there is one to send it to.
     if (watched == mOwner && event->type() == QEvent::WindowStateChange &&
-        (mOwner->windowState() & Qt::WindowMinimized)) {
+        (mOwner->windowState() & Qt::WindowMinimized) && Hosted()) {
         QTimer::singleShot(0, this, [this] {
-            if (mOwner->windowState() & Qt::WindowMinimized)
+            if (mOwner->windowState() & Qt::WindowMinimized && !mOwner->isHidden())
                 Minimize();
         });
     }

@@ -1,39 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notification-area icon that hides the main window and brings it back.
 
-#include <QObject>
+#include "platform/notification_area.h"
 
-class QSystemTrayIcon;
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QMenu;
 class QWidget;
 
 namespace quelmo {
 
+// The mouse event that restores the window (RestoreOn) or pops the menu up (PopupMenuOn).
+enum TTrayIconMessage {
+    imClick,
+    imDoubleClick,
+    imMouseDown,
+    imMouseUp,
+    imLeftClickUp,
+    imLeftDoubleClick,
+    imRightClickUp,
+    imRightDoubleClick,
+    imNone,
+};
+
+// The mouse events over the icon, by the numbers of the notification callback.
+enum class TrayMouse {
+    Move = 0x200,
+    LeftDown = 0x201,
+    LeftUp = 0x202,
+    LeftDouble = 0x203,
+    RightDown = 0x204,
+    RightUp = 0x205,
+    RightDouble = 0x206,
+    MiddleDown = 0x207,
+    MiddleUp = 0x208,
+    MiddleDouble = 0x209,
+};
+
 class TTrayIcon : public QObject {
     Q_OBJECT
 public:
+    using TNotifyEvent = std::function<void(TTrayIcon* sender)>;
+    using TMouseEvent = std::function<void(TTrayIcon* sender, Qt::MouseButton button)>;
+
     // The owner is the window sent to the tray and brought back.
     explicit TTrayIcon(QWidget* owner);
     ~TTrayIcon() override;
 
-    // Adds or removes the icon; without a notification area the window is merely hidden.
+    // Adds or removes the icon. Added, it waits for a notification area that is not there yet.
     void SetVisible(bool visible);
     bool Visible() const { return mVisible; }
 
+    TTrayIconMessage RestoreOn = imDoubleClick;
+    TTrayIconMessage PopupMenuOn = imNone;
+    // True while the icon is added; no effect on behaviour.
+    bool Hide = true;
+    QPointer<QMenu> PopupMenu;
+    TNotifyEvent OnMinimize, OnRestore, OnClick;
+    TMouseEvent OnMouseDown, OnMouseUp;
+
+    // The icon's tool tip, shorter than 64 characters.
+    const QString& Hint() const { return mHint; }
+    void SetHint(const QString& hint);
+
+    // Into the tray where a notification area shows the icon; to the task bar (iconified)
+    // where none does, so that the window can always be reached.
     void Minimize();
     void Restore();
+    // Gives the notification area the icon again (the program's icon).
+    void Update();
+    void ShowMenu();
+    // The session or the program is ending: the icon goes, and the window stays where it is.
+    void EndSession();
 
+    // A press as the desktop reports it, dispatched as the mouse events it stands for.
+    void Press(platform::TrayPress press);
+    // One mouse event over the icon.
+    void DoMessage(TrayMouse event);
+
+    // A notification area shows the icon now.
+    bool Hosted() const { return mVisible && mArea && mArea->Hosted(); }
+    // The window is hidden in the tray (not merely iconified).
+    bool InTray() const { return mInTray; }
     int MinimizeCount() const { return mMinimizes; }
     int RestoreCount() const { return mRestores; }
 
 protected:
+    virtual void DoClick();
+    virtual void DoDblClick(Qt::MouseButton button);
+    virtual void DoMouseDown(Qt::MouseButton button);
+    virtual void DoMouseUp(Qt::MouseButton button);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void HostChanged();
+    // Runs the restore or the menu when `message` names the trigger.
+    void Trigger(TTrayIconMessage message);
+
     QWidget* mOwner;
-    QSystemTrayIcon* mIcon = nullptr;
+    std::unique_ptr<platform::NotificationArea> mArea;
+    QString mHint;
     bool mVisible = false;
+    bool mInTray = false;
     int mMinimizes = 0;
     int mRestores = 0;
 };
+
+// The program's icon (a week page with a power symbol) at the usual sizes.
+QIcon ProgramIcon();
 
 } // namespace quelmo

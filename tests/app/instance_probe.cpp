@@ -1,9 +1,12 @@
 // A copy of Quelmo for the single-instance test: the real window and start-up, with the power
 // services replaced, notices printed instead of shown, and the lock and folder given as
-// arguments. It runs until its standard input closes.
+// arguments. It runs until its standard input closes; the line "edit" unlocks the details panel,
+// changes Monday's first slot and answers with the energy counted so far.
 #include "app/form1.h"
 #include "config/paths.h"
+#include "config/settings.h"
 #include "platform/instance_lock.h"
+#include "schedule/week_schedule.h"
 #include "tests/support/fakes.h"
 
 #include <QApplication>
@@ -33,7 +36,19 @@ int main(int argc, char** argv) {
         std::printf("RUNNING\n");
         std::fflush(stdout);
         QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-        QObject::connect(&input, &QSocketNotifier::activated, form, &quelmo::TForm1::ExitClick);
+        QObject::connect(&input, &QSocketNotifier::activated, form, [form, &input] {
+            char line[64] = {};
+            const ssize_t got = ::read(STDIN_FILENO, line, sizeof line - 1);
+            if (got <= 0) {
+                input.setEnabled(false);
+                form->ExitClick();
+            } else if (std::string(line, static_cast<std::size_t>(got)).rfind("edit", 0) == 0) {
+                form->SetConfigUnlocked(true);
+                quelmo::WeekSchedule[0] = quelmo::WeekSchedule[0] ? 0 : 1;
+                std::printf("EDITED %f %s\n", quelmo::WhUsed, quelmo::DayStringOf(0).c_str());
+                std::fflush(stdout);
+            }
+        });
         QApplication::exec();
     } else {
         delete form;

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,7 +15,10 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QThread>
 #include <QTimer>
+
+#include <csignal>
 
 namespace quelmo {
 namespace {
@@ -241,6 +245,47 @@ TEST(InstanceTest, ASecondCopyIsRefused) {
     EXPECT_TRUE(third.readAllStandardOutput().contains("RUNNING"));
     third.closeWriteChannel();
     EXPECT_TRUE(third.waitForFinished(20000));
+}
+
+// What systemd sends at log-out and shutdown: everything counted since the last save reaches
+// the files, as with "Exit!", and the program ends with 0 at once.
+TEST(TerminationTest, SigtermSavesWhatWasCountedAndTheDatabaseAndExitsWithZero) {
+    QTemporaryDir folder;
+    QFile ini(folder.filePath("Quelmo.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("WhUsed=5000\r\nOnPower=999\r\n");
+    ini.close();
+    QProcess probe;
+    probe.start(
+        QCoreApplication::applicationDirPath() + "/instance_probe",
+        {QString("Quelmo_sigterm_test_%1").arg(QCoreApplication::applicationPid()), folder.path()});
+    ASSERT_TRUE(probe.waitForReadyRead(20000));
+    ASSERT_TRUE(probe.readAllStandardOutput().contains("RUNNING"));
+    QThread::msleep(4500); // a watt-hour at 999 W, far from the 60-tick save
+    probe.write("edit\n");
+    ASSERT_TRUE(probe.waitForReadyRead(5000));
+    const QList<QByteArray> edited = probe.readAllStandardOutput().trimmed().split(' ');
+    ASSERT_EQ(edited.size(), 3) << edited.join(' ').toStdString();
+    const int counted = static_cast<int>(edited[1].toDouble());
+    ASSERT_GT(counted, 5000) << "ticks have counted";
+
+    QElapsedTimer ending;
+    ending.start();
+    ::kill(static_cast<pid_t>(probe.processId()), SIGTERM);
+    ASSERT_TRUE(probe.waitForFinished(5000));
+    EXPECT_LT(ending.elapsed(), 1000);
+    EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(probe.exitCode(), 0);
+
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QByteArray settings = ini.readAll();
+    const auto at = settings.indexOf("WhUsed=");
+    ASSERT_GE(at, 0);
+    EXPECT_GE(settings.mid(at + 7).split('\r').front().toInt(), counted) << settings.data();
+    QFile db(folder.filePath("Default.db"));
+    ASSERT_TRUE(db.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(db.readAll().contains("Mon=" + edited[2] + "\r\n")) << "the edited schedule";
+    EXPECT_FALSE(QFile::exists(QDir::tempPath() + "/Quelmo_sigterm_test.show"));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "tests/power/logind_mock.h"
 
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -156,6 +157,33 @@ bool LogindMock::Reset() {
     }
     ClearCalls();
     return ok;
+}
+
+std::vector<std::string> LogindMock::Inhibitors() {
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kLogin1, QStringLiteral("/org/freedesktop/login1"), kManager,
+                                       QStringLiteral("ListInhibitors"));
+    const QDBusMessage reply = QDBusConnection(mControl).call(call, QDBus::Block, 10000);
+    std::vector<std::string> locks;
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return locks;
+    const auto list = qvariant_cast<QDBusArgument>(reply.arguments().front());
+    list.beginArray();
+    while (!list.atEnd()) {
+        QString what, who, why, mode;
+        uint uid = 0, pid = 0;
+        list.beginStructure();
+        list >> what >> who >> why >> mode >> uid >> pid;
+        list.endStructure();
+        locks.push_back(QStringList{what, who, why, mode}.join(QLatin1Char(' ')).toStdString());
+    }
+    list.endArray();
+    return locks;
+}
+
+bool LogindMock::EmitPrepareForSleep(bool suspending) {
+    return MockCall(QStringLiteral("EmitSignal"), {kManager, QStringLiteral("PrepareForSleep"),
+                                                   QStringLiteral("b"), QVariantList{suspending}});
 }
 
 std::vector<std::string> LogindMock::Calls() const {

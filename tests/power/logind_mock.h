@@ -49,6 +49,11 @@ public:
     // SetWallMessage). Clears the calls.
     bool Reset();
 
+    // The inhibitor locks logind holds, as "what who why mode" (ListInhibitors).
+    std::vector<std::string> Inhibitors();
+    // logind announces a suspend (true) or the resume (false).
+    bool EmitPrepareForSleep(bool suspending);
+
     // The calls logged since the last ClearCalls, without their time stamps, for example
     // `Suspend True` or `ScheduleShutdown "poweroff" 1700000000000000`.
     std::vector<std::string> Calls() const;

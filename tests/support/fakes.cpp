@@ -59,13 +59,42 @@ void FakeWakeAlarm::Close() {
     s.created = false;
 }
 
+bool FakeSleepMonitor::Start(std::function<void(bool)> onSleep) {
+    s.onSleep = std::move(onSleep);
+    s.holding = true;
+    return true;
+}
+void FakeSleepMonitor::Stop() {
+    s.onSleep = nullptr;
+    s.holding = false;
+}
+
 PowerDoubles::PowerDoubles() {
     platform::SetPowerManagerForTesting(std::make_unique<FakePowerManager>(power));
     platform::SetWakeAlarmForTesting(std::make_unique<FakeWakeAlarm>(wake));
+    platform::SetSleepMonitorForTesting(std::make_unique<FakeSleepMonitor>(sleep));
 }
 PowerDoubles::~PowerDoubles() {
     platform::SetPowerManagerForTesting(nullptr);
     platform::SetWakeAlarmForTesting(nullptr);
+    platform::SetSleepMonitorForTesting(nullptr);
+}
+
+TrayDouble::TrayDouble() {
+    platform::SetNotificationAreaFactoryForTesting(
+        [this] { return std::make_unique<FakeNotificationArea>(state); });
+}
+TrayDouble::~TrayDouble() {
+    platform::SetNotificationAreaFactoryForTesting(nullptr);
+}
+void TrayDouble::Press(platform::TrayPress press) {
+    if (state.area && state.area->onPress)
+        state.area->onPress(press);
+}
+void TrayDouble::SetHosted(bool hosted) {
+    state.hosted = hosted;
+    if (state.area && state.area->onHostChanged)
+        state.area->onHostChanged();
 }
 
 NoticeRecorder::NoticeRecorder() {

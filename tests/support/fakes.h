@@ -2,7 +2,9 @@
 // Doubles for the platform's power management and wake-up timer, the notice and beep seams,
 // a settable clock and a private program folder.
 
+#include "platform/notification_area.h"
 #include "platform/power_manager.h"
+#include "platform/sleep_monitor.h"
 #include "platform/wake_alarm.h"
 
 #include <QTemporaryDir>
@@ -57,12 +59,59 @@ private:
     State& s;
 };
 
+class FakeSleepMonitor final : public platform::SleepMonitor {
+public:
+    struct State {
+        bool holding = false;
+        std::function<void(bool)> onSleep; // set while started
+    };
+    explicit FakeSleepMonitor(State& state) : s(state) {}
+    bool Start(std::function<void(bool)> onSleep) override;
+    void Stop() override;
+    bool Holding() const override { return s.holding; }
+
+private:
+    State& s;
+};
+
 // Installs the fakes for its lifetime (and removes them after).
 struct PowerDoubles {
     FakePowerManager::State power;
     FakeWakeAlarm::State wake;
+    FakeSleepMonitor::State sleep;
     PowerDoubles();
     ~PowerDoubles();
+};
+
+// A notification area that shows the icon whenever `hosted` says so; presses come from Press().
+class FakeNotificationArea final : public platform::NotificationArea {
+public:
+    struct State {
+        bool hosted = true;
+        bool shown = false;
+        FakeNotificationArea* area = nullptr; // the one the window made
+    };
+    explicit FakeNotificationArea(State& state) : s(state) { s.area = this; }
+    ~FakeNotificationArea() override { s.area = nullptr; }
+    void Show() override { s.shown = true; }
+    void Hide() override { s.shown = false; }
+    void SetIcon(const QIcon&) override {}
+    void SetToolTip(const QString&) override {}
+    bool Hosted() const override { return s.shown && s.hosted; }
+
+private:
+    State& s;
+};
+
+// Installs the fake notification area for its lifetime.
+struct TrayDouble {
+    FakeNotificationArea::State state;
+    TrayDouble();
+    ~TrayDouble();
+    // The desktop reports a press.
+    void Press(platform::TrayPress press);
+    // The notification area comes or goes.
+    void SetHosted(bool hosted);
 };
 
 // Records notices and beeps instead of showing a box; `whileOpen` runs as if inside the box.

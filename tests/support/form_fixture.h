@@ -14,6 +14,7 @@ class FormTest : public ::testing::Test {
 protected:
     ProgramFolder folder;
     PowerDoubles doubles;
+    TrayDouble tray;
     NoticeRecorder recorder;
     TestClock clock;
     std::unique_ptr<TForm1> form;

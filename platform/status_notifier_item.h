@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Our own StatusNotifierItem on the session bus. Qt has one too, but it decides once per
+// process whether to use it, so a watcher that starts after the program would never get the
+// icon; this one registers with every watcher that appears.
+
+#include "platform/notification_area.h"
+
+#include <QDBusConnection>
+#include <QDBusServiceWatcher>
+#include <QIcon>
+#include <QObject>
+#include <QString>
+
+namespace quelmo::platform {
+
+class StatusNotifierItem : public QObject {
+    Q_OBJECT
+public:
+    StatusNotifierItem();
+    ~StatusNotifierItem() override;
+
+    // Offers the item on the bus and registers it with the watcher, now and whenever one
+    // appears; Hide withdraws it.
+    void Show();
+    void Hide();
+    void SetIcon(const QIcon& icon);
+    void SetToolTip(const QString& text);
+
+    // A watcher took the item and reports a host that shows it.
+    bool Hosted() const { return mHosted; }
+    // A watcher owns its name on the bus right now (asked synchronously).
+    bool WatcherPresent() const;
+
+    const QString& ServiceName() const { return mService; }
+    const QIcon& Icon() const { return mIcon; }
+    const QString& ToolTip() const { return mToolTip; }
+
+    std::function<void(TrayPress)> onPress;
+    std::function<void()> onHostChanged;
+
+private slots:
+    // The watcher's StatusNotifierHostRegistered / …Unregistered signals.
+    void HostsChanged();
+
+private:
+    void RegisterWithWatcher();
+    void SetHosted(bool hosted);
+
+    QDBusConnection mBus;
+    QDBusServiceWatcher mWatcher;
+    QString mService;
+    QIcon mIcon;
+    QString mToolTip;
+    bool mShown = false;
+    bool mHosted = false;
+    unsigned mAttempt = 0; // answers to an older registration are stale
+};
+
+} // namespace quelmo::platform
