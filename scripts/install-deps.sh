@@ -9,6 +9,7 @@ packages=(
     clang-14 libclang-rt-14-dev
     dbus-daemon python3-dbusmock
     xvfb xauth fonts-dejavu-core fonts-liberation2 libcap2-bin
+    dpkg-dev file librsvg2-bin lintian desktop-file-utils appstream
 )
 
 missing=()
