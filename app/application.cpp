@@ -11,6 +11,8 @@ namespace quelmo {
 
 QuelmoApplication::QuelmoApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Quelmo!"));
+    // Lets the desktop match the window to the installed desktop entry and its icon.
+    setDesktopFileName(QStringLiteral("io.github.quelmo.Quelmo"));
     setQuitOnLastWindowClosed(false);
 }
 

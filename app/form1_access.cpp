@@ -1,6 +1,7 @@
 // The password lock of the details panel, the password change and Help.
 #include "app/form1.h"
 
+#include "config/files_folder.h"
 #include "config/paths.h"
 #include "config/settings.h"
 #include "http/winhttp.h"
@@ -33,14 +34,11 @@ std::string Bytes(const QString& text) {
     return text.toLatin1().toStdString();
 }
 
-// The local help page beside the program, as a URL that survives blanks and other
-// characters of the folder's name.
+// The local help page (beside the program, or installed with it), as a URL that survives
+// blanks and other characters of the folder's name.
 std::string LocalHelpUrl() {
-    QString folder = QString::fromStdString(ProgramFolder);
-    folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    return QUrl::fromLocalFile(folder + QStringLiteral("help/index.html"))
+    const std::string folder = HelpFolderFor(FolderOf(ProgramFileOsPath()));
+    return QUrl::fromLocalFile(QString::fromStdString(folder) + QStringLiteral("/index.html"))
         .toString(QUrl::FullyEncoded)
         .toStdString();
 }

@@ -1,10 +1,11 @@
 #include "config/machine_registry.h"
 
 #include "config/desktop_entry.h"
+#include "config/xdg_folders.h"
 #include "platform/fs_files.h"
+#include "power/ascii_case.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -16,31 +17,21 @@ const char* const kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 namespace {
 
 bool SameKey(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
+    return AsciiLower(a) == AsciiLower(b);
 }
 
-// The entry's file name, or nothing for a name that could leave the folder.
-std::optional<std::string> EntryFileName(const std::string& name) {
+// The entry's file is named by the desktop id of the value, "io.github.quelmo.<name>", so that
+// the program's own value "Quelmo" is its desktop id; earlier versions named it after the
+// value in lower case, and such an entry still counts. Nothing for a name that could leave
+// the folder.
+struct EntryFiles {
+    std::string current, earlier;
+};
+std::optional<EntryFiles> EntryFileNames(const std::string& name) {
     if (name.empty() || name == "." || name == ".." ||
         name.find_first_of("/\\") != std::string::npos || name.find('\0') != std::string::npos)
         return std::nullopt;
-    std::string file = name;
-    for (char& c : file)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return file + ".desktop";
-}
-
-std::string AbsoluteEnv(const char* variable) {
-    const char* value = std::getenv(variable);
-    return value && value[0] == '/' ? std::string(value) : std::string();
+    return EntryFiles{"io.github.quelmo." + name + ".desktop", AsciiLower(name) + ".desktop"};
 }
 
 std::optional<std::string> ReadFile(const std::string& path) {
@@ -81,78 +72,94 @@ std::string Unquoted(const std::string& value) {
     return value;
 }
 
-} // namespace
-
-std::string SystemAutostartFolder() {
-    std::string dirs = AbsoluteEnv("XDG_CONFIG_DIRS");
-    dirs = dirs.substr(0, dirs.find(':'));
-    return (dirs.empty() ? std::string("/etc/xdg") : dirs) + "/autostart";
-}
-
-std::string UserAutostartFolder() {
-    std::string home = AbsoluteEnv("XDG_CONFIG_HOME");
-    if (home.empty()) {
-        home = AbsoluteEnv("HOME");
-        if (home.empty())
-            return {};
-        home += "/.config";
-    }
-    return home + "/autostart";
-}
-
-std::string MachineRegRead(const std::string& key, const std::string& name,
-                           const std::string& def) {
-    const std::optional<std::string> file = EntryFileName(name);
-    if (!SameKey(key, kRunKey) || !file)
-        return def;
-    const std::string user = UserAutostartFolder();
-    const std::string system = SystemAutostartFolder();
+// The entry of that file name that the desktop goes by (the user's wins), as the value it
+// stands for: "" when hidden or without a program, nothing when there is no such file.
+std::optional<std::string> EntryValue(const std::string& user, const std::string& system,
+                                      const std::string& file) {
     std::optional<std::string> text;
     if (!user.empty())
-        text = ReadFile(user + "/" + *file);
+        text = ReadFile(user + "/" + file);
     if (!text)
-        text = ReadFile(system + "/" + *file);
+        text = ReadFile(system + "/" + file);
     if (!text)
-        return platform::IsFolder(system) || (!user.empty() && platform::IsFolder(user))
-                   ? std::string()
-                   : def;
+        return std::nullopt;
     const DesktopEntryFields fields = ParseDesktopEntry(*text);
     if (fields.hidden || !fields.hasExec)
-        return {};
+        return std::string();
     return "\"" + ProgramOfExec(fields.exec) + "\"";
 }
 
-bool MachineRegWrite(const std::string& key, const std::string& name, const std::string& value) {
-    const std::optional<std::string> file = EntryFileName(name);
-    if (!SameKey(key, kRunKey) || !file)
-        return false;
-    const std::string text = AutostartEntryText(Unquoted(value));
-    const std::string system = SystemAutostartFolder();
-    const std::string user = UserAutostartFolder();
-    if (platform::FolderIsWritable(system)) {
-        if (!WriteFile(system + "/" + *file, text))
-            return false;
-        // The user's entry would win over the one just written.
-        if (!user.empty())
-            platform::RemoveFile(user + "/" + *file);
-        return true;
-    }
-    return !user.empty() && MakeFolders(user) && WriteFile(user + "/" + *file, text);
-}
-
-void MachineRegDelete(const std::string& key, const std::string& name) {
-    const std::optional<std::string> file = EntryFileName(name);
-    if (!SameKey(key, kRunKey) || !file)
-        return;
-    const std::string user = UserAutostartFolder();
-    const std::string systemFile = SystemAutostartFolder() + "/" + *file;
+void RemoveEntry(const std::string& user, const std::string& system, const std::string& file) {
+    const std::string systemFile = system + "/" + file;
     if (!user.empty())
-        platform::RemoveFile(user + "/" + *file);
+        platform::RemoveFile(user + "/" + file);
     if (platform::IsRegularFile(systemFile))
         platform::RemoveFile(systemFile);
     // Without the right to remove the system-wide entry, a user entry hides it.
     if (platform::IsRegularFile(systemFile) && !user.empty() && MakeFolders(user))
-        WriteFile(user + "/" + *file, HiddenEntryText());
+        WriteFile(user + "/" + file, HiddenEntryText());
+}
+
+} // namespace
+
+std::string SystemAutostartFolder() {
+    return SystemConfigFolders().front() + "/autostart";
+}
+
+std::string UserAutostartFolder() {
+    const std::string config = UserConfigFolder();
+    return config.empty() ? std::string() : config + "/autostart";
+}
+
+std::string MachineRegRead(const std::string& key, const std::string& name,
+                           const std::string& def) {
+    const std::optional<EntryFiles> files = EntryFileNames(name);
+    if (!SameKey(key, kRunKey) || !files)
+        return def;
+    const std::string user = UserAutostartFolder();
+    const std::string system = SystemAutostartFolder();
+    const std::optional<std::string> current = EntryValue(user, system, files->current);
+    if (current && !current->empty())
+        return *current;
+    // An entry an earlier version wrote starts the program just as well.
+    const std::optional<std::string> earlier = EntryValue(user, system, files->earlier);
+    if (current || earlier)
+        return earlier.value_or(std::string());
+    return platform::IsFolder(system) || (!user.empty() && platform::IsFolder(user)) ? std::string()
+                                                                                     : def;
+}
+
+bool MachineRegWrite(const std::string& key, const std::string& name, const std::string& value) {
+    const std::optional<EntryFiles> files = EntryFileNames(name);
+    if (!SameKey(key, kRunKey) || !files)
+        return false;
+    const std::string text = AutostartEntryText(Unquoted(value));
+    const std::string system = SystemAutostartFolder();
+    const std::string user = UserAutostartFolder();
+    bool written = false;
+    if (platform::FolderIsWritable(system)) {
+        written = WriteFile(system + "/" + files->current, text);
+        // The user's entry would win over the one just written.
+        if (written && !user.empty())
+            platform::RemoveFile(user + "/" + files->current);
+    } else {
+        written =
+            !user.empty() && MakeFolders(user) && WriteFile(user + "/" + files->current, text);
+    }
+    // An entry under the earlier name would start the program a second time.
+    if (written)
+        RemoveEntry(user, system, files->earlier);
+    return written;
+}
+
+void MachineRegDelete(const std::string& key, const std::string& name) {
+    const std::optional<EntryFiles> files = EntryFileNames(name);
+    if (!SameKey(key, kRunKey) || !files)
+        return;
+    const std::string user = UserAutostartFolder();
+    const std::string system = SystemAutostartFolder();
+    RemoveEntry(user, system, files->current);
+    RemoveEntry(user, system, files->earlier);
 }
 
 } // namespace quelmo

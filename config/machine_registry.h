@@ -1,11 +1,12 @@
 #pragma once
 // The per-machine autostart list, reached the way the rest of the system asks for it: a key,
 // a value name, a string. The one key with a counterpart here is the Run key; each value of
-// it is an XDG autostart entry "<name in lower case>.desktop" whose Exec starts the program
-// the value names. Entries are written in the system-wide autostart folder (the first folder
-// of XDG_CONFIG_DIRS, by default /etc/xdg) when it can be written, else in the user's
-// ($XDG_CONFIG_HOME, by default ~/.config); reading looks at the user's entry first, and an
-// entry with Hidden=true counts as absent.
+// it is an XDG autostart entry "io.github.quelmo.<name>.desktop" (for "Quelmo" the program's
+// desktop id) whose Exec starts the program the value names. Entries are written in the
+// system-wide autostart folder (the first folder of XDG_CONFIG_DIRS, by default /etc/xdg) when
+// it can be written, else in the user's ($XDG_CONFIG_HOME, by default ~/.config); reading
+// looks at the user's entry first, and an entry with Hidden=true counts as absent. An entry
+// "<name in lower case>.desktop" of earlier versions is read too, and replaced by writing.
 
 #include <string>
 

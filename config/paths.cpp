@@ -2,6 +2,7 @@
 // stored relative only while it lies on the program's own file system, so that the stored
 // form survives moving or sharing the folder.
 #include "config/paths.h"
+#include "config/files_folder.h"
 #include "power/ascii_case.h"
 
 #include "platform/fs_mounts.h"
@@ -67,9 +68,10 @@ void InitProgramPaths() {
     }
     gProgramFileOsPath = exe;
     ExePath = ToBackslashes(exe);
-    const auto slash = ExePath.find_last_of('\\');
-    const std::string folder =
-        slash == std::string::npos ? std::string() : ExePath.substr(0, slash);
+    // The folder of the program's files: beside it, or the user's own for an installed copy.
+    const auto slash = exe.find_last_of('/');
+    const std::string folder = ToBackslashes(
+        FilesFolderFor(slash == std::string::npos ? std::string() : exe.substr(0, slash)));
     ProgramDrive = DriveOf(folder.empty() ? std::string("\\") : folder);
     const auto nameStart = folder.find_last_of('\\');
     ProgramFolderName = nameStart == std::string::npos ? folder : folder.substr(nameStart + 1);

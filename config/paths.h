@@ -13,8 +13,9 @@ class QWidget;
 
 namespace quelmo {
 
-// ExePath: the running program's full path. ProgramFolder: its folder with a trailing
-// backslash. ProgramDrive: the mount point of the file system holding the program, with a
+// ExePath: the running program's full path. ProgramFolder: the folder of its files with a
+// trailing backslash: the program's own folder, or the user's for an installed program
+// (config/files_folder.h). ProgramDrive: the mount point of the file system holding it, with a
 // trailing backslash, empty when that is a network file system. ProgramFolderName: the last
 // element of ProgramFolder, with a trailing backslash.
 extern std::string ExePath, ProgramFolder, ProgramDrive, ProgramFolderName;

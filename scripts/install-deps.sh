@@ -10,6 +10,7 @@ packages=(
     dbus-daemon python3-dbusmock
     xvfb xauth fonts-dejavu-core fonts-liberation2 libcap2-bin
     trayer xdotool
+    dpkg-dev file librsvg2-bin lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what the tests need, then builds and runs every test: the plain build, the
-# AddressSanitizer + UndefinedBehaviorSanitizer build, the threaded code under ThreadSanitizer
-# and the store's fuzz target for a bounded time. Run as root on Debian 12.
+# Installs what the tests need, then builds and runs every test: the Debian package and its
+# checks, the plain build, the AddressSanitizer + UndefinedBehaviorSanitizer build, the
+# threaded code under ThreadSanitizer and the store's fuzz target for a bounded time. Run as
+# root on Debian 12.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,8 +18,14 @@ run_build() { # name, cmake options…
     cmake --build "$dir" -j"$jobs"
 }
 
+# The Debian package (a release build of the program alone) and its checks. The plain test
+# run below also starts the program unpacked from it.
+echo "== build-package"
+package=$(bash scripts/package.sh --no-deps)
+bash tests/packaging/check_package.sh "$package"
+
 run_build build-test -DCMAKE_BUILD_TYPE=Debug
-ctest --test-dir build-test --output-on-failure -j"$jobs"
+QUELMO_PACKAGE=$package ctest --test-dir build-test --output-on-failure -j"$jobs"
 
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

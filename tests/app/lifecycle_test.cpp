@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -200,7 +201,10 @@ TEST_F(LifecycleTest, ARefusedStartupSavesNothing) {
     doubles.power.reachable = false;
     StartAt(2026, 12, 7, 9, 0, 0);
     form.reset();
-    EXPECT_TRUE(QDir(QString::fromStdString(folder.Path())).entryList(QDir::Files).isEmpty());
+    // Only the empty settings file that makes the folder a portable copy.
+    EXPECT_EQ(QDir(QString::fromStdString(folder.Path())).entryList(QDir::Files),
+              QStringList{"Quelmo.ini"});
+    EXPECT_EQ(QFileInfo(QString::fromStdString(folder.Path() + "Quelmo.ini")).size(), 0);
 }
 
 TEST(ProgramEntryTest, AnExceptionDuringStartupIsShownAndTheProgramEndsWithZero) {

@@ -43,8 +43,15 @@ TEST(DesktopEntry, ParsesTheMainGroupOnly) {
 class MachineRegistryTest : public ::testing::Test {
 protected:
     AutostartSandbox sandbox;
-    std::string UserFile() const { return sandbox.UserFolder() + "/quelmo.desktop"; }
-    std::string SystemFile() const { return sandbox.SystemFolder() + "/quelmo.desktop"; }
+    std::string UserFile() const {
+        return sandbox.UserFolder() + "/io.github.quelmo.Quelmo.desktop";
+    }
+    std::string SystemFile() const {
+        return sandbox.SystemFolder() + "/io.github.quelmo.Quelmo.desktop";
+    }
+    // The name earlier versions gave the entry.
+    std::string OldUserFile() const { return sandbox.UserFolder() + "/quelmo.desktop"; }
+    std::string OldSystemFile() const { return sandbox.SystemFolder() + "/quelmo.desktop"; }
 };
 
 TEST_F(MachineRegistryTest, FoldersComeFromTheEnvironment) {
@@ -91,6 +98,26 @@ TEST_F(MachineRegistryTest, OnlyTheRunKeyAndPlainNames) {
         EXPECT_EQ(MachineRegRead(kRunKey, name, "d"), "d") << name;
     }
     EXPECT_FALSE(fs::exists(sandbox.Root() + "/system/evil.desktop"));
+}
+
+TEST_F(MachineRegistryTest, AnEntryUnderTheEarlierNameCountsUntilItIsReplaced) {
+    fs::create_directories(sandbox.SystemFolder());
+    WriteBytes(OldSystemFile(), "[Desktop Entry]\nExec=/usr/bin/quelmo\n");
+    EXPECT_EQ(MachineRegRead(kRunKey, "Quelmo", ""), "\"/usr/bin/quelmo\"");
+    WriteBytes(SystemFile(), "[Desktop Entry]\nExec=/opt/quelmo\n");
+    EXPECT_EQ(MachineRegRead(kRunKey, "Quelmo", ""), "\"/opt/quelmo\"") << "the current name wins";
+    WriteBytes(UserFile(), "[Desktop Entry]\nHidden=true\n");
+    EXPECT_EQ(MachineRegRead(kRunKey, "Quelmo", ""), "\"/usr/bin/quelmo\"")
+        << "the earlier entry still starts the program";
+    // Writing leaves one entry, so that the program is not started twice.
+    ASSERT_TRUE(MachineRegWrite(kRunKey, "Quelmo", "/usr/bin/quelmo"));
+    EXPECT_FALSE(fs::exists(OldSystemFile()));
+    EXPECT_TRUE(fs::exists(SystemFile()));
+    WriteBytes(OldUserFile(), "[Desktop Entry]\nExec=/usr/bin/quelmo\n");
+    MachineRegDelete(kRunKey, "Quelmo");
+    EXPECT_EQ(MachineRegRead(kRunKey, "Quelmo", "none"), "");
+    EXPECT_FALSE(fs::exists(OldUserFile()));
+    EXPECT_FALSE(fs::exists(SystemFile()));
 }
 
 TEST_F(MachineRegistryTest, AutoStartOfTheProgram) {

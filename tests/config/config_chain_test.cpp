@@ -279,13 +279,15 @@ TEST_F(ConfigChainTest, AutoStartBoxFollowsTheEntry) {
     EXPECT_FALSE(form->AutoStart->isChecked());
     form->AutoStart->setChecked(true);
     SaveSettings(*form);
-    EXPECT_TRUE(std::filesystem::exists(sandbox.SystemFolder() + "/quelmo.desktop"));
+    EXPECT_TRUE(
+        std::filesystem::exists(sandbox.SystemFolder() + "/io.github.quelmo.Quelmo.desktop"));
     Restart();
     EXPECT_TRUE(form->AutoStart->isChecked());
     form->AutoStart->setChecked(false);
     Restart();
     EXPECT_FALSE(form->AutoStart->isChecked());
-    EXPECT_FALSE(std::filesystem::exists(sandbox.SystemFolder() + "/quelmo.desktop"));
+    EXPECT_FALSE(
+        std::filesystem::exists(sandbox.SystemFolder() + "/io.github.quelmo.Quelmo.desktop"));
 }
 
 // The order and values the database load passes to the window.

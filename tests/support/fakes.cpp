@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <unistd.h>
@@ -169,6 +170,8 @@ ProgramFolder::ProgramFolder() {
     // desktop configuration (tests run as root, who may write /etc/xdg).
     environment.Set("XDG_CONFIG_HOME", Path() + "xdg-home");
     environment.Set("XDG_CONFIG_DIRS", Path() + "xdg-system");
+    // A portable copy: an empty settings file beside the program keeps its files there.
+    std::fclose(std::fopen((Path() + "Quelmo.ini").c_str(), "wb"));
     SetProgramPathForTesting(Path() + "quelmo");
     InitProgramPaths();
     platform::SetInstanceLockNameForTesting("Quelmo_test_" + std::to_string(getpid()) + "_" +

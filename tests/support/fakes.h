@@ -148,8 +148,9 @@ private:
     std::vector<std::pair<std::string, std::optional<std::string>>> mSaved;
 };
 
-// A temporary folder that the program believes it lives in, a private instance lock, and
-// private desktop configuration folders (the autostart entry).
+// A temporary folder that the program believes it lives in, as a portable copy (an empty
+// "Quelmo.ini" beside it), a private instance lock, and private desktop configuration folders
+// (the autostart entry).
 struct ProgramFolder {
     QTemporaryDir dir;
     ScopedEnvironment environment;
