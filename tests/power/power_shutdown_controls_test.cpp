@@ -142,5 +142,18 @@ INSTANTIATE_TEST_SUITE_P(Lists, TypedAction,
                                            TypedRow{"DelayAction", true, 3}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Without a wake-up timer the PC still switches off on time: nobody is there to press OK.
+TEST_F(ShutdownControls, AWakeTimerNoticeNeverHoldsTheSwitchOffBack) {
+    doubles.wake.answer = platform::WakeArmResult::NotSupported;
+    std::vector<std::string> requestedWhileOpen;
+    recorder.whileOpen = [&](const std::string&) { requestedWhileOpen = doubles.power.calls; };
+    recorder.notices.clear();
+    doubles.power.calls.clear();
+    form->NowButtonClick();
+    Tick(12);
+    EXPECT_EQ(recorder.notices, std::vector<std::string>{"Wake-up timer\nis not supported"});
+    EXPECT_EQ(requestedWhileOpen, std::vector<std::string>{"Suspend"});
+}
+
 } // namespace
 } // namespace quelmo::test
