@@ -114,9 +114,8 @@ private:
     // A request that polkit may put to the person: logind may ask through the agent, and the
     // answer may take as long as the person does. The wait serves the thread's events, so that
     // ticks keep coming and the window paints; input waits until the answer is in, so that no
-    // handler (Exit above all) runs in the middle of a switch-off. A loop of processEvents
-    // rather than a nested QEventLoop, which ends at once once the application was told to
-    // exit.
+    // handler (Exit above all) runs in the middle of a switch-off. processEvents in a loop, not
+    // a nested QEventLoop: that returns at once after exit() and would give up on the answer.
     std::optional<QDBusMessage> AuthorizedCall(const char* method, const QVariantList& arguments) {
         if (!mConnected)
             return std::nullopt;
