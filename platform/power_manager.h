@@ -52,7 +52,7 @@ std::unique_ptr<PowerManager> MakeLogindPowerManager(std::string busAddress = {}
 // How long a call to logind may keep the GUI thread waiting.
 inline constexpr int kLogindCallTimeoutMs = 1000;
 // How long a power request waits for its answer, which may need the person to authenticate
-// (the wait keeps the thread's events served). Longer than logind itself waits for polkit.
+// in the polkit agent's dialogue (the wait keeps the thread's events served).
 inline constexpr int kLogindAuthorizationTimeoutMs = 120000;
 
 } // namespace quelmo::platform
