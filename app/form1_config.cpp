@@ -13,11 +13,12 @@
 
 namespace quelmo {
 
+// The field holds a file name or a URL: the file system's bytes, which are UTF-8 here.
 std::string TForm1::ConfigText() const {
-    return Config->text().toLatin1().toStdString();
+    return Config->text().toUtf8().toStdString();
 }
 void TForm1::SetConfigText(const std::string& text) {
-    Config->setText(QString::fromLatin1(text));
+    Config->setText(QString::fromUtf8(text));
 }
 
 void TForm1::SetRatingEdits(int on, int off, int standby) {

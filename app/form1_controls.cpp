@@ -84,6 +84,15 @@ QLineEdit* MakeCounter(QWidget* parent, const char* name, QRect geometry) {
     return e;
 }
 
+// An editable action list. Its items are fixed: text typed into it is never added as an
+// item (Enter would otherwise append it and select it as a new action code), it only leaves
+// no item selected.
+void MakeActionList(QComboBox* list) {
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setEditText(QStringLiteral("Hibernate"));
+}
+
 QPixmap BackgroundPicture(QSize size) {
     QPixmap pixmap(size);
     QPainter painter(&pixmap);
@@ -143,8 +152,7 @@ void TForm1::BuildControls() {
     DelayedOff = MakeButton(DelayedOffG, "DelayedOff", "Switch Off", QRect(8, 60, 104, 28));
     DelayedOff->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     DelayAction = Make<QComboBox>(DelayedOffG, "DelayAction", QRect(8, 26, 104, 26));
-    DelayAction->setEditable(true);
-    DelayAction->setEditText(QStringLiteral("Hibernate"));
+    MakeActionList(DelayAction);
 
     Abort = MakeButton(this, "Abort", "Cancel Shutdown", QRect(205, 158, 200, 40));
     Abort->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
@@ -205,8 +213,7 @@ void TForm1::BuildControls() {
 
     Exit = MakeButton(ConfigBox, "Exit", "Exit!", QRect(542, 302, 58, 30));
     OffAction = Make<QComboBox>(ConfigBox, "OffAction", QRect(142, 304, 104, 26));
-    OffAction->setEditable(true);
-    OffAction->setEditText(QStringLiteral("Hibernate"));
+    MakeActionList(OffAction);
     Label1 = MakeLabel(ConfigBox, "Label1", "Scheduled Off Action", QRect(8, 306, 132, 22));
 
     ShowDetails = MakeButton(this, "ShowDetails", "Show Details", QRect(446, 62, 140, 28));

@@ -134,7 +134,7 @@ void TForm1::Timer1Timer() {
     palette.setColor(QPalette::WindowText,
                      r >= 1.0 / 24 ? QColor(255, 255, 255) : QColor(0, 255, 0));
     Status->setPalette(palette);
-    Status->setText(QString::fromLatin1(text));
+    Status->setText(QString::fromUtf8(text)); // the action's text as the list holds it
     Status->repaint();
 
     if (Abort->isHidden() && Resume->isHidden())
@@ -189,6 +189,9 @@ void TForm1::SwitchOff(bool delayed) {
     else if (code == kHibernate || code == kShutDown)
         WhSaved += (OnPower - OffPower) * hours;
     SaveSettings(*this);
+    // A notice about the wake-up timer comes after the power action: the switch-off must not
+    // wait for somebody to press OK. The box is then there when the PC is back.
+    const NoticeHold hold;
     ArmWakeTimer(TimeToNextOn);
     PerformPowerAction(code);
 }

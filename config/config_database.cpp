@@ -33,8 +33,10 @@ void LoadConfig(ConfigHost& host) {
         if (!body.empty())
             WriteWholeFile(body, kLocalCopy, "wt");
     } else {
-        target = MakeAbsolute(config);
-        elsewhere = !OnProgramDrive(target);
+        // Kept as the stored name and resolved once by each use: a resolved path may be longer
+        // than a stored name can be, and resolving it a second time would refuse it.
+        target = config;
+        elsewhere = !OnProgramDrive(MakeAbsolute(target));
     }
     // Compared resolved, so that a configuration naming the mirror is never copied onto itself.
     const bool targetIsCopy = MakeAbsolute(target) == MakeAbsolute(kLocalCopy);

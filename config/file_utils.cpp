@@ -61,7 +61,11 @@ FileStream OpenFileAt(const std::string& path, const std::string& mode) {
 }
 
 std::string ReadWholeFile(const std::string& path) {
-    FileStream in = OpenFileAt(path, "rb");
+    return ReadFullPath(MakeAbsolute(path));
+}
+
+std::string ReadFullPath(const std::string& fullPath) {
+    FileStream in = OpenFullPath(fullPath, "rb");
     if (!in || std::fseek(in.get(), 0, SEEK_END) != 0)
         return {};
     const long count = std::ftell(in.get());
@@ -77,11 +81,9 @@ std::string TemporaryNameOf(const std::string& fullPath) {
     return fullPath + ".tmp";
 }
 
-bool WriteWholeFile(const std::string& bytes, const std::string& path, const std::string& mode) {
-    if (bytes.empty())
-        return false;
-    const std::string full = MakeAbsolute(path);
-    if (full.empty())
+namespace {
+bool WriteFullPath(const std::string& bytes, const std::string& full, const std::string& mode) {
+    if (bytes.empty() || full.empty())
         return false;
     const std::string data = mode.find('t') != std::string::npos ? WithCrLf(bytes) : bytes;
     const bool append = !mode.empty() && mode[0] == 'a';
@@ -100,14 +102,23 @@ bool WriteWholeFile(const std::string& bytes, const std::string& path, const std
     platform::SyncFolderOf(OsPath(full));
     return true;
 }
+} // namespace
+
+bool WriteWholeFile(const std::string& bytes, const std::string& path, const std::string& mode) {
+    return WriteFullPath(bytes, MakeAbsolute(path), mode);
+}
 
 std::int64_t CopyFileContents(const std::string& source, const std::string& target) {
-    if (!FileExistsAt(source))
+    return CopyFullPath(MakeAbsolute(source), MakeAbsolute(target));
+}
+
+std::int64_t CopyFullPath(const std::string& source, const std::string& target) {
+    if (source.empty() || !platform::IsRegularFile(OsPath(source)))
         return -1;
-    const std::string bytes = ReadWholeFile(source);
+    const std::string bytes = ReadFullPath(source);
     if (bytes.empty())
         return 0;
-    return WriteWholeFile(bytes, target, "wb") ? static_cast<std::int64_t>(bytes.size()) : -1;
+    return WriteFullPath(bytes, target, "wb") ? static_cast<std::int64_t>(bytes.size()) : -1;
 }
 
 void DeleteFileForced(const std::string& path) {

@@ -1,6 +1,10 @@
 #pragma once
 // Small file utilities on stored names (resolved by MakeAbsolute). None of them reports an
 // error other than through its result.
+//
+// Only stored names are limited in length; the full path one resolves to may be longer (a
+// program folder deep down). Code that holds a resolved path uses the *FullPath forms, so that
+// what was written under it is read back under it: resolving it again would refuse it.
 
 #include <cstdint>
 #include <cstdio>
@@ -28,6 +32,7 @@ FileStream OpenFullPath(const std::string& fullPath, const std::string& mode);
 
 // The whole file; empty when it is missing, empty or unreadable.
 std::string ReadWholeFile(const std::string& path);
+std::string ReadFullPath(const std::string& fullPath);
 // Mode "w…" replaces the file through a temporary file, so that a reader never finds half of
 // it; "a…" appends. A "t" in the mode writes each line feed as CR LF, as text streams did.
 // True only when every byte reached the file; nothing is written for empty bytes.
@@ -35,6 +40,7 @@ bool WriteWholeFile(const std::string& bytes, const std::string& path, const std
 // −1 when the source is missing or the write failed, 0 when the source is empty or
 // unreadable (the target is left alone), else the number of bytes copied.
 std::int64_t CopyFileContents(const std::string& source, const std::string& target);
+std::int64_t CopyFullPath(const std::string& source, const std::string& target);
 // Deletes, and once more after making the file writable.
 void DeleteFileForced(const std::string& path);
 

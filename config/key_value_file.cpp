@@ -120,10 +120,10 @@ std::optional<double> ParseFloat(const std::string& text) {
 TKeyValueFile::TKeyValueFile(const std::string& fileName, bool forReading)
     : mFileName(MakeAbsolute(fileName)), mForReading(forReading) {
     if (forReading) {
-        std::string bytes = mFileName.empty() ? std::string() : ReadWholeFile(mFileName);
+        std::string bytes = ReadFullPath(mFileName);
         if (bytes.empty() && !mFileName.empty() &&
             platform::IsRegularFile(OsPath(TemporaryNameOf(mFileName))))
-            bytes = ReadWholeFile(mFileName + "~"); // a save was cut short
+            bytes = ReadFullPath(mFileName + "~"); // a save was cut short
         Load(bytes);
         return;
     }
@@ -325,7 +325,7 @@ void TKeyValueFile::FinishWriting() {
     if (platform::RenameFile(temporary, target))
         platform::SyncFolderOf(target);
     if (!platform::IsRegularFile(backup))
-        CopyFileContents(mFileName, mFileName + "~");
+        CopyFullPath(mFileName, mFileName + "~");
 }
 
 void TKeyValueFile::Close() {

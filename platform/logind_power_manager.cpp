@@ -1,10 +1,13 @@
-// systemd-logind's Manager object, asked with blocking calls that give up after a second:
-// a logind that hangs must not freeze the window for the bus's default 25 seconds.
+// systemd-logind's Manager object. Questions are blocking calls that give up after a second: a
+// logind that hangs must not freeze the window for the bus's default 25 seconds. Power requests
+// may need polkit to ask the person first, so they wait for the answer while serving events.
 #include "platform/power_manager.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QEventLoop>
 #include <QString>
 #include <QVariant>
 
@@ -68,17 +71,18 @@ public:
     CapabilityAnswer PowerOffDecision() override { return Ask("CanPowerOff"); }
 
     // Interactive, so that a polkit agent can ask where the answer was "challenge".
-    bool Suspend() override { return Succeeded(Call("Suspend", {true})); }
-    bool Hibernate() override { return Succeeded(Call("Hibernate", {true})); }
+    bool Suspend() override { return Succeeded(AuthorizedCall("Suspend", {true})); }
+    bool Hibernate() override { return Succeeded(AuthorizedCall("Hibernate", {true})); }
 
     bool SchedulePowerOff(const std::string& message, std::uint64_t whenMicros) override {
         // The wall message only tells logged-in users; the shutdown goes ahead without it.
         Call("SetWallMessage", {QString::fromLatin1(message), true});
-        const auto reply = Call("ScheduleShutdown", {QStringLiteral("poweroff"),
-                                                     QVariant::fromValue<qulonglong>(whenMicros)});
+        const auto reply =
+            AuthorizedCall("ScheduleShutdown", {QStringLiteral("poweroff"),
+                                                QVariant::fromValue<qulonglong>(whenMicros)});
         if (reply && reply->type() == QDBusMessage::ErrorMessage &&
             reply->errorName() == kUnknownMethod)
-            return Succeeded(Call("PowerOff", {true})); // logind before systemd 220
+            return Succeeded(AuthorizedCall("PowerOff", {true})); // logind before systemd 220
         return Succeeded(reply);
     }
 
@@ -92,14 +96,37 @@ public:
     }
 
 private:
+    static QDBusMessage MethodCall(const char* method, const QVariantList& arguments) {
+        QDBusMessage message =
+            QDBusMessage::createMethodCall(kService, kPath, kManager, QString::fromLatin1(method));
+        message.setArguments(arguments);
+        return message;
+    }
+
     // The reply, or nothing when there is no connection.
     std::optional<QDBusMessage> Call(const char* method, const QVariantList& arguments) {
         if (!mConnected)
             return std::nullopt;
-        QDBusMessage message =
-            QDBusMessage::createMethodCall(kService, kPath, kManager, QString::fromLatin1(method));
-        message.setArguments(arguments);
-        return QDBusConnection(mName).call(message, QDBus::Block, kLogindCallTimeoutMs);
+        return QDBusConnection(mName).call(MethodCall(method, arguments), QDBus::Block,
+                                           kLogindCallTimeoutMs);
+    }
+
+    // A request that polkit may put to the person: logind may ask through the agent, and the
+    // answer may take as long as the person does. The wait serves the thread's events, so that
+    // ticks keep coming and the window paints; input waits until the answer is in, so that no
+    // handler (Exit above all) runs in the middle of a switch-off. processEvents in a loop, not
+    // a nested QEventLoop: that returns at once after exit() and would give up on the answer.
+    std::optional<QDBusMessage> AuthorizedCall(const char* method, const QVariantList& arguments) {
+        if (!mConnected)
+            return std::nullopt;
+        QDBusMessage message = MethodCall(method, arguments);
+        message.setInteractiveAuthorizationAllowed(true);
+        QDBusPendingCallWatcher answer(
+            QDBusConnection(mName).asyncCall(message, kLogindAuthorizationTimeoutMs));
+        while (!answer.isFinished())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents |
+                                            QEventLoop::ExcludeUserInputEvents);
+        return answer.reply();
     }
 
     static bool Succeeded(const std::optional<QDBusMessage>& reply) {

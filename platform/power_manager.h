@@ -31,7 +31,8 @@ public:
         return CanPowerOff() ? CapabilityAnswer::Allowed : CapabilityAnswer::Refused;
     }
 
-    // Suspend(true) / Hibernate(true); true when logind accepted the request.
+    // Suspend(true) / Hibernate(true); true when logind accepted the request. Power requests
+    // allow polkit to ask the person, and serve the thread's events while they wait.
     virtual bool Suspend() = 0;
     virtual bool Hibernate() = 0;
 
@@ -50,5 +51,8 @@ std::unique_ptr<PowerManager> MakeLogindPowerManager(std::string busAddress = {}
 
 // How long a call to logind may keep the GUI thread waiting.
 inline constexpr int kLogindCallTimeoutMs = 1000;
+// How long a power request waits for its answer, which may need the person to authenticate
+// in the polkit agent's dialogue (the wait keeps the thread's events served).
+inline constexpr int kLogindAuthorizationTimeoutMs = 120000;
 
 } // namespace quelmo::platform

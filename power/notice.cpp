@@ -3,10 +3,14 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <optional>
+
 namespace quelmo {
 
 namespace {
 bool gNoticeOpen = false;
+int gHolds = 0;
+std::optional<std::string> gHeldNotice;
 NoticePresenter gPresenter;
 BeepSink gBeepSink;
 
@@ -35,8 +39,12 @@ void DefaultBeep() {
 }
 
 void ShowNotice(const std::string& text) {
+    if (gHolds > 0 && !gNoticeOpen && !gHeldNotice) {
+        gHeldNotice = text; // it beeps when it is shown
+        return;
+    }
     DefaultBeep();
-    if (gNoticeOpen)
+    if (gNoticeOpen || gHolds > 0)
         return;
     gNoticeOpen = true;
     // Ticks keep running inside the box's event loop; the flag keeps them from stacking boxes.
@@ -47,6 +55,18 @@ void ShowNotice(const std::string& text) {
         gPresenter(text);
     else
         ShowModalBox(text);
+}
+
+NoticeHold::NoticeHold() {
+    ++gHolds;
+}
+
+NoticeHold::~NoticeHold() {
+    if (--gHolds > 0 || !gHeldNotice)
+        return;
+    const std::string text = std::move(*gHeldNotice);
+    gHeldNotice.reset();
+    ShowNotice(text);
 }
 
 } // namespace quelmo

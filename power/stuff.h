@@ -25,6 +25,17 @@ void DefaultBeep();
 void ShowNotice(const std::string& text);
 bool NoticeIsOpen();
 
+// For work that must not wait for somebody to press OK (a switch-off). While a hold exists, the
+// first notice opens no box: it is shown when the last hold ends. Later ones only beep, as they
+// would with its box open.
+class NoticeHold {
+public:
+    NoticeHold();
+    ~NoticeHold();
+    NoticeHold(const NoticeHold&) = delete;
+    NoticeHold& operator=(const NoticeHold&) = delete;
+};
+
 // Test seams: the presenter stands in for the modal box (it runs while the box counts as open),
 // the beep sink for the speaker. Pass nullptr for the real ones.
 using NoticePresenter = std::function<void(const std::string& text)>;

@@ -144,6 +144,24 @@ bool LogindMock::Fail(const std::string& method, const std::string& inSignature,
                      "name='org.freedesktop.DBus.Error.AccessDenied')");
 }
 
+bool LogindMock::AuthorizeAfter(const std::string& method, const std::string& inSignature,
+                                double seconds) {
+    // The flag travels in the message header, which only dbus-python's dispatcher (a caller
+    // of the mock's method) holds.
+    const std::string code =
+        "import sys\n"
+        "frame = sys._getframe()\n"
+        "while frame and not hasattr(frame.f_locals.get('message'), "
+        "'get_allow_interactive_authorization'):\n"
+        "    frame = frame.f_back\n"
+        "if not frame or not frame.f_locals['message'].get_allow_interactive_authorization():\n"
+        "    raise dbus.exceptions.DBusException('polkit needs to ask', "
+        "name='org.freedesktop.DBus.Error.InteractiveAuthorizationRequired')\n"
+        "time.sleep(" +
+        std::to_string(seconds) + ")\n";
+    return AddMethod(method, inSignature, "", code);
+}
+
 bool LogindMock::Reset() {
     bool ok = true;
     for (const char* question : {"CanSuspend", "CanHibernate", "CanPowerOff"})

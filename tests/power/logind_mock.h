@@ -44,6 +44,11 @@ public:
     // A method failing with org.freedesktop.DBus.Error.AccessDenied.
     bool Fail(const std::string& method, const std::string& inSignature,
               const std::string& outSignature);
+    // A request that polkit has to put to the person, as logind answers it: a call that does
+    // not allow interactive authorization fails with InteractiveAuthorizationRequired, one that
+    // does succeeds after `seconds`, the time the person takes. The mock serves nothing else
+    // meanwhile.
+    bool AuthorizeAfter(const std::string& method, const std::string& inSignature, double seconds);
     // The template's answers again ("yes" to every question), and for Setup::Logind the
     // methods the template lacks (ScheduleShutdown, CancelScheduledShutdown answering true,
     // SetWallMessage). Clears the calls.

@@ -135,6 +135,26 @@ TEST_F(SwitchOffTest, ARefusedShutDownIsFollowedByTheCancel) {
     EXPECT_EQ(calls[3], "CancelScheduledShutdown");
 }
 
+// Where polkit asks (CanPowerOff said "challenge"), the person has the time to answer while the
+// window goes on ticking.
+TEST_F(SwitchOffTest, ADelayedShutDownWaitsForThePersonToAuthorizeWhileTheTicksGoOn) {
+    StartBeforeTheOffSlot(8, 0, 0);
+    ASSERT_TRUE(mock->AuthorizeAfter("ScheduleShutdown", "st", 2.5));
+    mock->ClearCalls();
+    form->DelayAction->setCurrentIndex(2);
+    form->DelayMins->setValue(1);
+    form->DelayedOffClick();
+    Tick(59);
+    form->AttachTick(); // Timer1's own ticks, as in the running program
+    const int ticksBefore = TickCount;
+    Tick();
+    form->DetachTick();
+    EXPECT_GE(TickCount - ticksBefore, 2) << "Timer1 ticked while the person answered";
+    const auto calls = Requests(mock->Calls());
+    ASSERT_EQ(calls.size(), 2u) << ::testing::PrintToString(calls);
+    EXPECT_EQ(calls[1].rfind("ScheduleShutdown \"poweroff\" ", 0), 0u);
+}
+
 TEST_F(SwitchOffTest, NowSuspendsAfterTwelveTicksAndWakesAMinuteLater) {
     StartBeforeTheOffSlot(8, 0, 0);
     form->NowButtonClick();

@@ -3,8 +3,11 @@
 #include "tests/power/logind_mock.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace quelmo::test {
@@ -88,6 +91,52 @@ TEST_F(LogindTest, AHangingLogindIsGivenUpOnWithinTheCallTimeOut) {
     EXPECT_LT(timer.elapsed(), platform::kLogindCallTimeoutMs + 1500);
     EXPECT_GE(timer.elapsed(), platform::kLogindCallTimeoutMs - 100);
 }
+
+// Requests that polkit may have to put to the person.
+struct AuthorizedRow {
+    const char* name;
+    const char* method; // as logind names it
+    const char* inSignature;
+    std::function<bool(PowerManager&)> request;
+};
+
+void PrintTo(const AuthorizedRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class AuthorizedRequests : public LogindTest,
+                           public ::testing::WithParamInterface<AuthorizedRow> {};
+
+TEST_P(AuthorizedRequests, AllowTheAgentToAskAndKeepEventsComingWhileThePersonAnswers) {
+    const AuthorizedRow& row = GetParam();
+    ASSERT_TRUE(mock->AuthorizeAfter(row.method, row.inSignature, 1.5));
+    QTimer ticker;
+    int ticks = 0;
+    qint64 longestGap = 0;
+    QElapsedTimer sinceTick, took;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        longestGap = std::max(longestGap, sinceTick.restart());
+        ++ticks;
+    });
+    ticker.start(100);
+    sinceTick.start();
+    took.start();
+    EXPECT_TRUE(row.request(*logind));
+    EXPECT_GE(took.elapsed(), 1400);
+    EXPECT_GE(ticks, 8);
+    EXPECT_LT(longestGap, 600) << "the thread was blocked";
+    EXPECT_EQ(mock->CallsOf(row.method).size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Logind, AuthorizedRequests,
+    ::testing::Values(
+        AuthorizedRow{"Suspend", "Suspend", "b", [](PowerManager& p) { return p.Suspend(); }},
+        AuthorizedRow{"Hibernate", "Hibernate", "b", [](PowerManager& p) { return p.Hibernate(); }},
+        AuthorizedRow{
+            "TimedPowerOff", "ScheduleShutdown", "st",
+            [](PowerManager& p) { return p.SchedulePowerOff("m", 1700000000000000ull); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LogindTest, ConnectNeedsEveryCapabilityQuestionAnswered) {
     auto fresh = platform::MakeLogindPowerManager(mock->Address());

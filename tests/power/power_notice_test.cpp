@@ -93,5 +93,23 @@ TEST_F(NoticeTest, ThePresenterSeamCountsAsAnOpenBox) {
     EXPECT_EQ(beeps, 2);
 }
 
+TEST_F(NoticeTest, AHoldShowsItsFirstNoticeWhenItEndsAndOnlyBeepsForTheRest) {
+    std::vector<std::string> shown;
+    SetNoticePresenter([&](const std::string& text) { shown.push_back(text); });
+    {
+        const NoticeHold outer;
+        {
+            const NoticeHold inner;
+            ShowNotice("first");
+            ShowNotice("second");
+        }
+        EXPECT_TRUE(shown.empty()) << "held until the last hold ends";
+        EXPECT_EQ(beeps, 1);
+    }
+    SetNoticePresenter(nullptr);
+    EXPECT_EQ(shown, std::vector<std::string>{"first"});
+    EXPECT_EQ(beeps, 2);
+}
+
 } // namespace
 } // namespace quelmo

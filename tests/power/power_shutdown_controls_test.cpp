@@ -2,10 +2,12 @@
 #include "config/settings.h"
 #include "tests/support/form_fixture.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 
 namespace quelmo::test {
 namespace {
@@ -98,6 +100,59 @@ TEST_F(ShutdownControls, TypedTextInTheDelayListIsABadSelectionAndOpensNothing) 
     SetProgramRunner(nullptr);
     EXPECT_EQ(recorder.notices, std::vector<std::string>{"Bad Power\noption selection"});
     EXPECT_TRUE(started.empty());
+}
+
+// Typed text, Enter and leaving the field, as a person does it.
+struct TypedRow {
+    const char* name;
+    bool delayList;
+    int items;
+};
+
+void PrintTo(const TypedRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class TypedAction : public ShutdownControls, public ::testing::WithParamInterface<TypedRow> {};
+
+TEST_P(TypedAction, NeverBecomesAnItemAndLeavesNothingSelected) {
+    const TypedRow& row = GetParam();
+    form->SetConfigUnlocked(true); // OffAction is enabled only then
+    QComboBox* list = row.delayList ? form->DelayAction : form->OffAction;
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    list->setFocus();
+    recorder.notices.clear();
+    for (int round = 0; round < 2; ++round) {
+        QTest::keyClick(list->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(list->lineEdit(), QStringLiteral("x"));
+        QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+        form->Save->setFocus(); // focus out
+        ASSERT_FALSE(list->lineEdit()->hasFocus());
+        list->setFocus();
+    }
+    EXPECT_EQ(list->count(), row.items);
+    EXPECT_EQ(TForm1::ItemIndex(list), -1);
+    EXPECT_EQ(list->currentText(), QStringLiteral("x"));
+    EXPECT_EQ(recorder.notices, std::vector<std::string>(2, "Bad Power\noption selection"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, TypedAction,
+                         ::testing::Values(TypedRow{"OffAction", false, 2},
+                                           TypedRow{"DelayAction", true, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Without a wake-up timer the PC still switches off on time: nobody is there to press OK.
+TEST_F(ShutdownControls, AWakeTimerNoticeNeverHoldsTheSwitchOffBack) {
+    doubles.wake.answer = platform::WakeArmResult::NotSupported;
+    std::vector<std::string> requestedWhileOpen;
+    recorder.whileOpen = [&](const std::string&) { requestedWhileOpen = doubles.power.calls; };
+    recorder.notices.clear();
+    doubles.power.calls.clear();
+    form->NowButtonClick();
+    Tick(12);
+    EXPECT_EQ(recorder.notices, std::vector<std::string>{"Wake-up timer\nis not supported"});
+    EXPECT_EQ(requestedWhileOpen, std::vector<std::string>{"Suspend"});
 }
 
 } // namespace
