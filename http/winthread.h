@@ -6,8 +6,10 @@
 // Linux cannot end a thread from outside. A worker that is stopped at once (Terminate(true),
 // a wait time-out, the component's destructor, a new start) is abandoned instead: from then on
 // it fires no event, runs no marshalled call and is not touched by the component again; its
-// object is freed when its work returns by itself. Work that may run long checks
-// GetTerminated() and keeps what it uses after such a check out of the component.
+// object is freed when its work returns by itself. The component may be destroyed meanwhile,
+// so work that can outlive it reaches its own thread object through TEventWinThread::Current()
+// (Terminated, Synchronize, SetReturnValue) rather than through the component, and keeps
+// the rest of what it uses out of the component too.
 
 #include "http/component.h"
 
@@ -79,7 +81,8 @@ public:
 
     // From the work: runs the method on the GUI thread and waits for it. Skipped when the
     // component that owns this one is being destroyed, or when this work has been abandoned.
-    // An exception of the method is raised again here only without HandleExceptions.
+    // An exception of the method is raised again here only without HandleExceptions. Work
+    // that may have been abandoned calls TEventWinThread::Current()->Synchronize instead.
     void Synchronize(const TThreadMethod& method);
     // Runs method(param) on the GUI thread the same way; skipped when method is empty.
     void SynchronizeEx(const TNotifyEvent& method, TComponent* param);
@@ -195,6 +198,8 @@ private:
     // With an exception: raises it on the GUI thread instead of running a method.
     void Marshal(const TThreadMethod& method, std::exception_ptr raiseOnGuiThread);
     bool HandlesExceptions() const;
+    // Lock held, thread started: gives the OS thread the nice value of mPriority.
+    void ApplyPriority();
 
     TCustomWinThread* const mOwner;
     std::thread mThread;

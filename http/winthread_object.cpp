@@ -5,7 +5,6 @@
 #include "http/winthread_marshal.h"
 #include "platform/thread_os.h"
 
-#include <array>
 #include <system_error>
 #include <utility>
 
@@ -15,47 +14,7 @@ namespace {
 
 thread_local TEventWinThread* tCurrent = nullptr;
 
-struct PriorityRow {
-    TThreadPriority priority;
-    int value; // the priority value of the table
-    int nice;  // what it means on Linux, relative to the nice value the thread started with
-};
-constexpr std::array<PriorityRow, 7> kPriorities{{
-    {tpIdle, -15, 19},
-    {tpLowest, -2, 10},
-    {tpLower, -1, 5},
-    {tpNormal, 0, 0},
-    {tpHigher, 1, -5},
-    {tpHighest, 2, -10},
-    {tpTimeCritical, 15, -20},
-}};
-
-const PriorityRow& RowOf(TThreadPriority priority) {
-    for (const PriorityRow& row : kPriorities)
-        if (row.priority == priority)
-            return row;
-    return kPriorities[3];
-}
-
-// A raise the process may not make leaves the thread at its normal priority.
-void ApplyNice(int threadId, int baseNice, TThreadPriority priority) {
-    const int nice = RowOf(priority).nice;
-    if (!platform::SetThreadNice(threadId, baseNice + nice) && nice < 0)
-        platform::SetThreadNice(threadId, baseNice);
-}
-
 } // namespace
-
-int ThreadPriorityValue(TThreadPriority priority) {
-    return RowOf(priority).value;
-}
-
-TThreadPriority ThreadPriorityOfValue(int value) {
-    for (const PriorityRow& row : kPriorities)
-        if (row.value == value)
-            return row.priority;
-    return tpNormal;
-}
 
 TEventWinThread::TEventWinThread(TCustomWinThread* owner)
     : mOwner(owner), mEnd(std::make_shared<EndState>()) {
@@ -136,7 +95,7 @@ void TEventWinThread::ThreadFunction() {
         mThreadId = platform::CurrentThreadId();
         mBaseNice = platform::ThreadNice(mThreadId).value_or(0);
         if (mPriority != tpNormal)
-            ApplyNice(mThreadId, mBaseNice, mPriority);
+            ApplyPriority();
         runWork = !mTerminated;
         mRunning = runWork;
     }
@@ -280,16 +239,6 @@ void TEventWinThread::Marshal(const TThreadMethod& method, std::exception_ptr ra
         std::rethrow_exception(call.captured);
 }
 
-bool TEventWinThread::HandlesExceptions() const {
-    std::lock_guard lock(winthread::Lock());
-    return mHandleExceptions;
-}
-
-void TEventWinThread::Suspend() {
-    std::lock_guard lock(winthread::Lock());
-    ++mSuspendCount;
-}
-
 bool TEventWinThread::Resume() {
     std::lock_guard lock(winthread::Lock());
     if (mSuspendCount == 0 || --mSuspendCount > 0)
@@ -305,30 +254,6 @@ bool TEventWinThread::Resume() {
     }
     winthread::Changed().notify_all();
     return true;
-}
-
-void TEventWinThread::SetSuspended(bool suspended) {
-    if (suspended == Suspended())
-        return;
-    if (suspended)
-        Suspend();
-    else
-        Resume();
-}
-
-bool TEventWinThread::Suspended() const {
-    std::lock_guard lock(winthread::Lock());
-    return mSuspendCount > 0;
-}
-
-void TEventWinThread::Terminate() {
-    std::lock_guard lock(winthread::Lock());
-    mTerminated = true;
-}
-
-bool TEventWinThread::Terminated() const {
-    std::lock_guard lock(winthread::Lock());
-    return mTerminated;
 }
 
 int TEventWinThread::WaitFor() {
@@ -352,90 +277,6 @@ int TEventWinThread::WaitFor() {
     if (!end->discarded && mThread.joinable() && mThread.get_id() != std::this_thread::get_id())
         mThread.join();
     return end->exitCode;
-}
-
-TThreadPriority TEventWinThread::GetPriority() const {
-    std::lock_guard lock(winthread::Lock());
-    if (mThreadId == 0 || mEnded)
-        return mPriority;
-    const std::optional<int> nice = platform::ThreadNice(mThreadId);
-    if (!nice)
-        return mPriority;
-    for (const PriorityRow& row : kPriorities)
-        if (row.nice == *nice - mBaseNice)
-            return row.priority;
-    return tpNormal;
-}
-
-void TEventWinThread::SetPriority(TThreadPriority priority) {
-    std::lock_guard lock(winthread::Lock());
-    mPriority = priority;
-    if (mThreadId != 0 && !mEnded)
-        ApplyNice(mThreadId, mBaseNice, priority);
-}
-
-bool TEventWinThread::Running() const {
-    std::lock_guard lock(winthread::Lock());
-    return mRunning;
-}
-
-int TEventWinThread::ReturnValue() const {
-    std::lock_guard lock(winthread::Lock());
-    return mReturnValue;
-}
-
-void TEventWinThread::SetReturnValue(int value) {
-    std::lock_guard lock(winthread::Lock());
-    mReturnValue = value;
-}
-
-std::thread::native_handle_type TEventWinThread::Handle() {
-    std::lock_guard lock(winthread::Lock());
-    return mThread.joinable() ? mThread.native_handle() : std::thread::native_handle_type{};
-}
-
-int TEventWinThread::ThreadID() const {
-    std::lock_guard lock(winthread::Lock());
-    return mThreadId;
-}
-
-TNotifyEvent TEventWinThread::OnExecute() const {
-    std::lock_guard lock(winthread::Lock());
-    return mOnExecute;
-}
-
-void TEventWinThread::SetOnExecute(TNotifyEvent handler) {
-    std::lock_guard lock(winthread::Lock());
-    mOnExecute = std::move(handler);
-}
-
-TNotifyEvent TEventWinThread::OnException() const {
-    std::lock_guard lock(winthread::Lock());
-    return mOnException;
-}
-
-void TEventWinThread::SetOnException(TNotifyEvent handler) {
-    std::lock_guard lock(winthread::Lock());
-    mOnException = std::move(handler);
-}
-
-TNotifyEvent TEventWinThread::OnTerminate() const {
-    std::lock_guard lock(winthread::Lock());
-    return mOnTerminate;
-}
-
-void TEventWinThread::SetOnTerminate(TNotifyEvent handler) {
-    std::lock_guard lock(winthread::Lock());
-    mOnTerminate = std::move(handler);
-}
-
-void TEventWinThread::SetHandleExceptions(bool handle) {
-    std::lock_guard lock(winthread::Lock());
-    mHandleExceptions = handle;
-}
-
-std::shared_ptr<const TEventWinThread::EndState> TEventWinThread::End() const {
-    return mEnd;
 }
 
 } // namespace quelmo

@@ -24,8 +24,10 @@ TEST(WinThread, ExecuteTwiceRunsTwoThreadsAndAbandonsTheFirst) {
             if (++runs == 1) {
                 firstThread = thread.GetThreadID();
                 firstMayEnd.Wait();
-                thread.Synchronize([&] { ADD_FAILURE() << "the abandoned work's call ran"; });
-                firstEnded = thread.GetTerminated() ? 1 : -1;
+                // The component is gone by now: the work reaches its own thread object only.
+                TEventWinThread* self = TEventWinThread::Current();
+                self->Synchronize([&] { ADD_FAILURE() << "the abandoned work's call ran"; });
+                firstEnded = self->Terminated() ? 1 : -1;
             } else {
                 secondThread = thread.GetThreadID();
             }
@@ -98,7 +100,7 @@ TEST(WinThread, WaitForServesTheWorkersCallsOnTheGuiThread) {
     EXPECT_EQ(calls, 3);
     EXPECT_TRUE(allOnGui);
     EXPECT_FALSE(thread.Running());
-    EXPECT_TRUE(ServeUntil([&] { return test::LiveThreads() == threadsBefore; }))
+    EXPECT_TRUE(ServeUntil([&] { return test::LiveThreads() <= threadsBefore; }))
         << "an idle component keeps no thread alive";
 }
 
