@@ -40,7 +40,7 @@ bool TCustomWinThread::Execute() {
             DoWaitTimeoutExpired(terminateThread);
             return !terminateThread;
         }
-        if (how == WaitEnd::Signalled || IsDestroying())
+        if (how == WaitEnd::Signalled || end->stopped || IsDestroying())
             return true;
         const bool quitting = winthread::ApplicationTerminating();
         if (quitting || alive.expired() || IsDestroying())

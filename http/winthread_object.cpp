@@ -33,8 +33,9 @@ TEventWinThread::~TEventWinThread() {
     }
     if (wait)
         WaitFor();
+    // Ended: what is left of it touches nothing of this object, so nobody waits for its exit.
     if (mThread.joinable())
-        mThread.join();
+        mThread.detach();
     mEnd->stopped = true;
     if (holdsReceiver)
         winthread::ReleaseReceiverReference();
