@@ -79,7 +79,7 @@ void TEventWinThread::Discard(std::unique_ptr<TEventWinThread> thread) {
         }
     }
     if (!abandon)
-        return; // the unique_ptr frees it; an ended thread is joined at once
+        return; // the unique_ptr frees it: its thread has ended or never started
     winthread::ReleaseReceiverReference();
     thread.release(); // NOLINT: its own thread frees it when the work returns
 }
@@ -230,8 +230,9 @@ void TEventWinThread::Marshal(const TThreadMethod& method, std::exception_ptr ra
     };
     {
         std::unique_lock lock(winthread::Lock());
-        // A suspension of running work takes effect here.
-        winthread::Changed().wait(lock, [this] { return mSuspendCount == 0 || mAbandoned; });
+        // A suspension of running work takes effect here (not for calls from other threads).
+        winthread::Changed().wait(
+            lock, [this] { return tCurrent != this || mSuspendCount == 0 || mAbandoned; });
         if (mAbandoned)
             return;
         winthread::SendAndWait(call, lock);
