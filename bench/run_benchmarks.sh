@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-release -j"$(nproc)" --target schedule_bench tick_bench quelmo
+cmake --build build-release -j"$(nproc)" --target schedule_bench tick_bench winthread_bench quelmo
 build-release/bench/schedule_bench
 build-release/bench/tick_bench
+build-release/bench/winthread_bench
 bash bench/idle_wakeups.sh build-release/app/quelmo

@@ -4,10 +4,7 @@
 #include "http/winhttp.h"
 #include "tests/support/fakes.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
-
-#include <cstdlib>
 
 namespace {
 
@@ -36,12 +33,3 @@ void BM_Tick(benchmark::State& state) {
 BENCHMARK(BM_Tick)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

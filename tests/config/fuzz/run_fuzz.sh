@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the store's fuzz target with clang in a build folder of its own and runs it for a
-# bounded time. FUZZ_SECONDS (default 60) and FUZZ_BUILD_DIR (default build-fuzz) change that.
+# Builds the fuzz targets (the store's, the HTTP utilities') with clang in a build folder of
+# their own and runs each for a bounded time. FUZZ_SECONDS (default 60 for the store, half of
+# it for the HTTP utilities) and FUZZ_BUILD_DIR (default build-fuzz) change that.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 root="$(cd "$here/../../.." && pwd)"
@@ -15,11 +16,15 @@ fi
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER="$cxx" -DQUELMO_FUZZ=ON -DQUELMO_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" --target config_store_fuzz -j2
+cmake --build "$build" --target config_store_fuzz http_utils_fuzz -j2
 
-# The fuzzer adds what it finds to the corpus folder: work on a copy.
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-cp "$here"/corpus/* "$work"/
-"$build/tests/config/fuzz/config_store_fuzz" -max_total_time="$seconds" -max_len=4096 \
-    -rss_limit_mb=2048 -print_final_stats=1 "$work"
+run() { # binary, corpus folder, seconds, longest input
+    # The fuzzer adds what it finds to the corpus folder: work on a copy.
+    local work
+    work="$(mktemp -d)"
+    cp "$2"/* "$work"/
+    "$1" -max_total_time="$3" -max_len="$4" -rss_limit_mb=2048 -print_final_stats=1 "$work"
+    rm -rf "$work"
+}
+run "$build/tests/config/fuzz/config_store_fuzz" "$here/corpus" "$seconds" 4096
+run "$build/tests/http/fuzz/http_utils_fuzz" "$root/tests/http/fuzz/corpus" $((seconds / 2 + 1)) 256
