@@ -4,15 +4,24 @@
 // beside this elsewhere has no counterpart here.)
 #include "app/form1.h"
 
+#include "power/stuff.h"
 #include "power/switchoff.h"
+
+#include <QTimer>
+
+#include <memory>
 
 namespace quelmo {
 
 void TForm1::PowerBroadcast(int code) {
-    // ArmWakeTimer's own limits leave the timer alone under 30 seconds or beyond 7.5 days; its
-    // failures have their notices. The suspend is never refused.
-    if (code == PBT_APMQUERYSUSPEND)
-        ArmWakeTimer(TimeToNextOn);
+    if (code != PBT_APMQUERYSUSPEND)
+        return;
+    // ArmWakeTimer's own limits leave the timer alone under 30 seconds or beyond 7.5 days. Its
+    // notices wait until this handler has returned and the suspend is no longer held back: a
+    // box nobody answers would otherwise keep the inhibitor until logind stops waiting.
+    auto hold = std::make_shared<NoticeHold>();
+    ArmWakeTimer(TimeToNextOn);
+    QTimer::singleShot(0, this, [hold] {});
 }
 
 } // namespace quelmo

@@ -8,6 +8,7 @@
 #include "tests/power/timer_probe.h"
 #include "tests/support/form_fixture.h"
 
+#include <QCoreApplication>
 #include <QtCore/qtestsupport_core.h>
 
 #include <algorithm>
@@ -89,6 +90,22 @@ INSTANTIATE_TEST_SUITE_P(
         // In Monday's off slot 09:00–09:10 twenty seconds before its end: too close to arm.
         SuspendRow{"under_thirty_seconds", 0, 1, 9, 40, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A failing wake-up timer says so, but only once the suspend is no longer held back.
+TEST_F(FormTest, ASuspendIsNotHeldBackByTheWakeUpTimersNotice) {
+    StartAt(2026, 12, 7, 9, 0, 0);
+    WeekSchedule.fill(1);
+    std::fill_n(WeekSchedule.begin() + 9 * 6, 6, std::uint8_t{0}); // on again at 10:00
+    Tick();
+    doubles.wake.answer = platform::WakeArmResult::NotSupported;
+    recorder.notices.clear();
+    ASSERT_TRUE(doubles.sleep.onSleep);
+    doubles.sleep.onSleep(true);
+    EXPECT_TRUE(recorder.notices.empty()) << "no box while logind waits for the inhibitor";
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(recorder.notices, std::vector<std::string>{"Wake-up timer\nis not supported"});
+}
 
 } // namespace
 } // namespace quelmo::test
