@@ -1,5 +1,5 @@
 // The configuration database: password scramble, the two action choices and the week.
-// A local file, or an "http://" URL mirrored in "LocalCopy.db".
+// A local file, or an "http://" or "https://" URL mirrored in "LocalCopy.db".
 #include "config/settings.h"
 
 #include "config/file_utils.h"
@@ -20,6 +20,20 @@ const char* const kLocalCopy = "LocalCopy.db";
 const char* const kDefaultDb = "Default.db";
 constexpr int kDownloadTimeoutMs = 900;
 
+// A download that names none of the database's keys is no database: a captive portal's page,
+// or a web server's error page sent with status 200.
+bool HoldsDatabaseKey(const std::string& body) {
+    TKeyValueFile store = TKeyValueFile::FromBytes(body);
+    const std::string absent = "\x01";
+    for (const char* key : {"Password", "DelayAction", "OffAction"})
+        if (store.ReadText(key, absent) != absent)
+            return true;
+    for (const char* key : DayKeys)
+        if (store.ReadText(key, absent) != absent)
+            return true;
+    return false;
+}
+
 } // namespace
 
 void LoadConfig(ConfigHost& host) {
@@ -29,8 +43,9 @@ void LoadConfig(ConfigHost& host) {
     if (ConfigIsUrl(config)) {
         target = kLocalCopy;
         const std::string body = HTTPReadString(config, kDownloadTimeoutMs);
-        // An empty body is a failed download: the last good copy stays.
-        if (!body.empty())
+        // An empty body is a failed download: the last good copy stays. The copy is replaced
+        // through a temporary file, so that it is never found half written.
+        if (!body.empty() && HoldsDatabaseKey(body))
             WriteWholeFile(body, kLocalCopy, "wt");
     } else {
         // Kept as the stored name and resolved once by each use: a resolved path may be longer

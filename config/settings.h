@@ -20,7 +20,7 @@ void LoadConfig(ConfigHost& host);
 void SaveConfig(ConfigHost& host);
 void SaveAll(ConfigHost& host);
 
-// "http://" in any letter case.
+// "http://" or "https://" in any letter case.
 bool ConfigIsUrl(const std::string& configText);
 
 bool AutoStartIsSet();

@@ -76,7 +76,8 @@ void SaveAll(ConfigHost& host) {
 }
 
 bool ConfigIsUrl(const std::string& configText) {
-    return StartsWithIgnoringAsciiCase(configText, "http://");
+    return StartsWithIgnoringAsciiCase(configText, "http://") ||
+           StartsWithIgnoringAsciiCase(configText, "https://");
 }
 
 } // namespace quelmo

@@ -1,17 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The blocking fetch: one component, one worker, one wait that keeps the GUI thread's events
+// served, per call.
 #include "http/winhttp.h"
 
-#include "platform/http_get.h"
-
-#include <QAbstractEventDispatcher>
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
-#include <QTimer>
-
-#include <atomic>
-#include <memory>
-#include <mutex>
-#include <thread>
+#include <algorithm>
 
 namespace quelmo {
 
@@ -20,11 +12,6 @@ std::string& WebHostSlot() {
     static std::string host = QUELMO_WEB_HOST;
     return host;
 }
-
-struct Transfer {
-    std::atomic<bool> done{false};
-    std::string body;
-};
 } // namespace
 
 const std::string& ProductWebHost() {
@@ -37,30 +24,50 @@ void SetProductWebHost(std::string host) {
 std::string HTTPReadString(const std::string& url, int timeout) {
     if (url.empty())
         return {};
-    auto transfer = std::make_shared<Transfer>();
-    // The dispatcher lives as long as the GUI thread; its wakeUp() may be called from any thread.
-    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
-    std::thread worker([transfer, url, timeout, dispatcher] {
-        if (auto body = platform::HttpGet(url, timeout))
-            transfer->body = std::move(*body);
-        transfer->done.store(true, std::memory_order_release);
-        if (dispatcher)
-            dispatcher->wakeUp();
-    });
-    // The caller's events (ticks among them) keep being served while the worker runs.
-    QDeadlineTimer deadline(timeout > 0 ? timeout : QDeadlineTimer::Forever);
-    QTimer limit;
-    limit.setSingleShot(true);
-    if (timeout > 0)
-        limit.start(timeout); // wakes the wait when the time is up
-    while (!transfer->done.load(std::memory_order_acquire) && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    if (!transfer->done.load(std::memory_order_acquire)) {
-        worker.detach(); // bounded by the transfer's own time-outs; its result is dropped
+    TSimpleWinHTTPLoader loader(url, timeout);
+    return loader.ReadString();
+}
+
+TSimpleWinHTTPLoader::TSimpleWinHTTPLoader(const std::string& url, int timeout)
+    : mHTTP(std::make_unique<TWinHTTPPragmaNoCache>()) {
+    const auto ms = static_cast<unsigned>(std::max(timeout, 0));
+    mHTTP->URL = url;
+    mHTTP->Timeouts.ConnectTimeout = ms;
+    mHTTP->Timeouts.ReceiveTimeout = ms;
+    mHTTP->Timeouts.SendTimeout = ms;
+    mHTTP->SetWaitThread(true);
+    mHTTP->SetWaitTimeout(ms);
+    mHTTP->OnDone = [this](TComponent* sender, const std::string& contentType,
+                           std::uint32_t fileSize, QIODevice* stream) {
+        HandleDone(sender, contentType, fileSize, stream);
+    };
+}
+
+TSimpleWinHTTPLoader::~TSimpleWinHTTPLoader() = default;
+
+std::string TSimpleWinHTTPLoader::ReadString() {
+    mResult.clear();
+    mHTTP->Read(false);
+    return std::move(mResult);
+}
+
+void TSimpleWinHTTPLoader::HandleDone(TComponent*, const std::string&, std::uint32_t,
+                                      QIODevice* stream) {
+    mResult = StreamToString(stream, false);
+}
+
+std::string StreamToString(QIODevice* stream, bool fromBeginning) {
+    if (!stream)
         return {};
-    }
-    worker.join();
-    return std::move(transfer->body);
+    if (fromBeginning)
+        stream->seek(0);
+    const qint64 count = stream->size() - stream->pos();
+    if (count <= 0)
+        return {};
+    std::string text(static_cast<std::size_t>(count), '\0');
+    const qint64 got = stream->read(text.data(), count);
+    text.resize(static_cast<std::size_t>(std::max<qint64>(got, 0)));
+    return text;
 }
 
 } // namespace quelmo

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "http/winhttp_component.h"
 
+#include "http/winhttp.h"
+#include "http/winhttp_transfer.h"
+
+#include <QFileInfo>
+
 namespace quelmo {
 
 namespace {
@@ -8,11 +13,73 @@ constexpr std::string_view kCrLf = "\r\n";
 }
 
 TCustomWinHTTP::TCustomWinHTTP(TComponent* owner)
-    : TWinLoginComponent(owner), mThread(new TWinThread(this)) {}
+    : TWinLoginComponent(owner), mThread(new TWinThread(this)),
+      mCookies(std::make_shared<platform::CookieJar>()) {
+    mThread->SetOnException([this](TComponent* sender) { ThreadException(sender); });
+    mThread->SetOnTerminate([this](TComponent* sender) { ThreadDone(sender); });
+    mThread->OnWaitTimeoutExpired = [this](TComponent* sender, bool& terminateThread) {
+        ThreadWaitTimeoutExpired(sender, terminateThread);
+    };
+}
 
 TCustomWinHTTP::~TCustomWinHTTP() {
     Destroying();
-    delete mThread; // stops a running worker at once
+    StopTransfer(!mThread->GetSuspended());
+    delete mThread; // abandons a worker that still runs
+    if (mTransfer)
+        std::lock_guard wait(mTransfer->workerEvent); // an event it is firing returns first
+}
+
+bool TCustomWinHTTP::Read(bool wait) {
+    return ReadRange(0, 0, wait);
+}
+
+bool TCustomWinHTTP::ReadRange(std::uint32_t start, std::uint32_t end, bool wait) {
+    if (mBusy)
+        return false;
+    mBusy = true;
+    mTransferRate = -1.0f;
+    mStartOffset = start;
+    mEndOffset = end;
+    mPOSTMethod = pmFormURLEncoded;
+    return StartWorker(wait);
+}
+
+bool TCustomWinHTTP::Resume() {
+    const qint64 size = QFileInfo(QString::fromStdString(OutputFileName)).size();
+    const auto start = size > mTransferBufferSize
+                           ? static_cast<std::uint32_t>(size - mTransferBufferSize)
+                           : std::uint32_t{0};
+    return ReadRange(start, 0, false);
+}
+
+void TCustomWinHTTP::Abort(bool deleteOutputFile, bool immediately) {
+    const std::shared_ptr<winhttp::Transfer> t = mTransfer;
+    if (!mBusy || !t || t->doneRun || t->aborted || t->killed)
+        return;
+    t->deleteOnAbort = deleteOutputFile;
+    if (!immediately) {
+        mThread->Terminate(false);
+        t->cancel->Cancel(); // a call that waits for the network returns to its check
+        return;
+    }
+    StopTransfer(!t->inCall && !mThread->GetSuspended());
+    mThread->Terminate(true);
+    Release(*t);
+    if (OnAborted && !IsDestroying())
+        OnAborted(this);
+}
+
+bool TCustomWinHTTP::IsGlobalOffline() const {
+    return platform::NetworkingDisabled();
+}
+
+std::string TCustomWinHTTP::GetFileName() const {
+    return URLToFileName(URL);
+}
+
+std::string TCustomWinHTTP::GetHostName() const {
+    return URLToHostName(URL);
 }
 
 bool TCustomWinHTTP::BeginPrepareUpload() {
@@ -22,7 +89,7 @@ bool TCustomWinHTTP::BeginPrepareUpload() {
     mTransferRate = -1.0f;
     mStartOffset = 0;
     mEndOffset = 0;
-    mUploadBody = std::make_unique<TWinHTTPUploadStream>();
+    mUploadBody = std::make_shared<TWinHTTPUploadStream>();
     mMultipartHeader = mUploadBody->MultipartHeader();
     return true;
 }
@@ -106,6 +173,47 @@ bool TCustomWinHTTP::Upload(unsigned short fileCount) {
 }
 
 bool TCustomWinHTTP::StartWorker(bool wait) {
+    auto t = std::make_shared<winhttp::Transfer>();
+    winhttp::Settings& s = t->settings;
+    s.url = URL;
+    s.acceptTypes = AcceptTypes;
+    s.agent = Agent;
+    s.outputFileName = OutputFileName;
+    s.postData = POSTData;
+    s.referer = Referer;
+    s.multipartHeader = mMultipartHeader;
+    s.addHeaders = AddHeaders;
+    s.proxy = Proxy;
+    s.cacheOptions = CacheOptions;
+    s.internetOptions = InternetOptions;
+    s.complete = OutputFileAttributes.Complete();
+    s.incomplete = OutputFileAttributes.Incomplete();
+    s.range = Range;
+    s.timeouts = Timeouts;
+    s.requestMethod = RequestMethod;
+    s.postMethod = mPOSTMethod;
+    s.username = Username;
+    s.password = Password;
+    s.chunkSize = static_cast<std::uint32_t>(mTransferBufferSize);
+    s.workOffline = WorkOffline;
+    s.headerInfo = static_cast<bool>(OnHeaderInfo);
+    s.progress = static_cast<bool>(OnProgress);
+    s.uploadProgress = static_cast<bool>(OnUploadProgress);
+    s.passwordRequest = static_cast<bool>(OnPasswordRequest);
+    s.proxyAuthentication = static_cast<bool>(OnProxyAuthenticationRequest);
+    s.onStatusChanged = OnStatusChanged;
+    s.onRedirected = OnRedirected;
+    s.onBeforeSendRequest = OnBeforeSendRequest;
+    t->component = this;
+    t->cookies = mCookies;
+    t->startOffset = mStartOffset;
+    t->endOffset = mEndOffset;
+    if (mPOSTMethod == pmMultipartFormData)
+        t->upload = mUploadBody;
+    mTransfer = t;
+    // The work holds the transfer: it may outlive this component.
+    mThread->SetOnExecute([t](TComponent*) { ThreadExecute(t); });
+
     const bool waitThread = mThread->WaitThread;
     if (wait)
         mThread->WaitThread = true;

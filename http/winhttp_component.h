@@ -1,23 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The HTTP transfer component: so far its multipart uploads, its worker and the state they
-// share with the transfer.
+// The HTTP transfer component: downloads (or posts to) one URL at a time on a worker thread
+// of its own, into memory or an output file, and tells the outcome through its events.
+//
+// Events fired on the worker thread: OnStatusChanged, OnRedirected, OnBeforeSendRequest;
+// their handlers must not touch the user interface. Every other event runs on the GUI
+// thread, the worker waiting for OnHeaderInfo, OnProgress, OnUploadProgress, OnPasswordRequest
+// and OnProxyAuthenticationRequest to return. Once a transfer has been aborted, has timed out
+// or its component is being destroyed, none of its events fires any more.
 
 #include "http/winhttp_login.h"
+#include "http/winhttp_types.h"
 #include "http/winhttp_upload.h"
 #include "http/winthread.h"
 
 #include <QBuffer>
 #include <QImage>
 
-#include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace quelmo {
 
-enum TWinHTTPPOSTMethod { pmFormURLEncoded, pmMultipartFormData };
+namespace platform {
+class CookieJar;
+}
+namespace winhttp {
+struct Transfer;
+class Worker;
+} // namespace winhttp
 
 // Asks for part number fileIndex of an upload: the handler writes its bytes into uploadStream
 // and sets the field name and, for a file, the file name.
@@ -27,11 +39,29 @@ using TWinHTTPUploadFieldRequest =
 
 class TCustomWinHTTP : public TWinLoginComponent {
 public:
+    static constexpr const char* kDefaultAgent = "Vormel component (quelmo.github.io)";
+    static constexpr const char* kDefaultAcceptTypes = "text/html, */*";
+
     explicit TCustomWinHTTP(TComponent* owner = nullptr);
     ~TCustomWinHTTP() override;
 
-    // False while a transfer is busy. Otherwise marks it busy and starts a fresh body with
-    // a new boundary and the header line that announces it.
+    // ReadRange(0, 0, wait).
+    bool Read(bool wait);
+    // False while busy. Otherwise starts a transfer of URL, from byte `start` to `end`
+    // (0 = not set); `wait` waits for it as WaitThread does. False when the wait timed out.
+    bool ReadRange(std::uint32_t start, std::uint32_t end, bool wait);
+    // Continues an interrupted download into OutputFileName, fetching its last
+    // TransferBufferSize bytes again to check that the file still matches.
+    bool Resume();
+    // Nothing unless a transfer runs. Immediately: stops it now and cleans up here; otherwise
+    // it cleans up at its next check. OnAborted follows either way.
+    void Abort(bool deleteOutputFile, bool immediately);
+    void Pause() { Abort(false, false); }
+    // Networking is switched off by the user.
+    bool IsGlobalOffline() const;
+
+    // Multipart uploads: false while a transfer is busy. Otherwise marks it busy and starts a
+    // fresh body with a new boundary and the header line that announces it.
     bool BeginPrepareUpload();
     // One part each; they do nothing unless an upload is being prepared.
     void UploadStream(const std::string& name, QIODevice* stream, const std::string& fileName);
@@ -41,16 +71,71 @@ public:
     void UploadBoolean(const std::string& name, bool value);
     // The picture as PNG.
     void UploadPicture(const std::string& name, const QImage& picture, const std::string& fileName);
-    // Closes the body and starts the transfer; what the start returns.
+    // Closes the body and sends it; what the start returns.
     bool EndPrepareUpload();
     // Builds a body of fileCount parts from OnUploadFieldRequest and sends it. False without a
     // handler or while busy. The body is closed and sent also when a handler throws.
     bool Upload(unsigned short fileCount);
 
+    // Properties, in their published order.
+    std::string AcceptTypes = kDefaultAcceptTypes;
+    std::vector<std::string> AddHeaders;
+    std::string Agent = kDefaultAgent;
+    TWinHTTPProxy Proxy;
+    std::string URL;
+    TCacheOptions CacheOptions{coReloadIfNoExpireInformation, coReloadUpdatedObjects,
+                               coCreateTempFilesIfCantCache};
+    TInternetOptions InternetOptions{ioKeepConnection};
+    std::string OutputFileName;
+    TWinHTTPOutputFileAttributes OutputFileAttributes;
+    std::string POSTData;
+    TWinHTTPRange Range;
+    std::string Referer;
+    bool ShowGoOnlineMessage = false;
+    TWinHTTPRequestMethod RequestMethod = rmAutoDetect;
+    TWinHTTPTimeouts Timeouts;
+    TThreadPriority GetThreadPriority() const { return mThread->GetPriority(); }
+    void SetThreadPriority(TThreadPriority priority) { mThread->SetPriority(priority); }
+    int GetTransferBufferSize() const { return mTransferBufferSize; }
+    // 255 at least.
+    void SetTransferBufferSize(int size) { mTransferBufferSize = size < 255 ? 255 : size; }
+    bool GetWaitThread() const { return mThread->WaitThread; }
+    void SetWaitThread(bool wait) { mThread->WaitThread = wait; }
+    unsigned GetWaitTimeout() const { return mThread->WaitTimeout; }
+    void SetWaitTimeout(unsigned ms) { mThread->WaitTimeout = ms; }
+    bool WorkOffline = false;
+
+    TWinHTTPBeforeSendRequest OnBeforeSendRequest;
+    TWinHTTPHeaderInfo OnHeaderInfo;
+    TWinHTTPDoneEvent OnDone;
+    TNotifyEvent OnDoneInterrupted;
+    TNotifyEvent OnOutputFileError;
+    TWinHTTPProgressEvent OnProgress;
+    TWinHTTPRedirected OnRedirected;
+    TWinHTTPUploadProgressEvent OnUploadProgress;
     TWinHTTPUploadFieldRequest OnUploadFieldRequest;
+    TNotifyEvent OnUploadCGITimeoutFailed;
+    TNotifyEvent OnAnyError;
+    TNotifyEvent OnAborted;
+    TWinHTTPConnLostEvent OnConnLost;
+    TWinHTTPHTTPErrorEvent OnHTTPError;
+    TNotifyEvent OnHostUnreachable;
+    TWinHTTPPasswordRequestEvent OnPasswordRequest;
+    TWinHTTPProxyAuthenticationEvent OnProxyAuthenticationRequest;
+    TWinThreadWaitTimeoutExpired OnWaitTimeoutExpired;
+    TWinHTTPStatusChanged OnStatusChanged;
+
+    bool GetSuspended() const { return mThread->GetSuspended(); }
+    void SetSuspended(bool suspended) { mThread->SetSuspended(suspended); }
+    bool GetFreeOnTerminate() const { return mThread->GetFreeOnTerminate(); }
+    void SetFreeOnTerminate(bool free) { mThread->SetFreeOnTerminate(free); }
+    bool GetThreadBusy() const { return mThread->Running(); }
+    std::string GetFileName() const;
+    std::string GetHostName() const;
 
     bool Busy() const { return mBusy; }
     TWinHTTPPOSTMethod POSTMethod() const { return mPOSTMethod; }
+    // KB per second of the last progress figures; -1 before the first.
     float TransferRate() const { return mTransferRate; }
     std::uint32_t StartOffset() const { return mStartOffset; }
     std::uint32_t EndOffset() const { return mEndOffset; }
@@ -65,14 +150,45 @@ protected:
     bool StartWorker(bool wait);
 
 private:
+    friend struct winhttp::Transfer;
+    friend class winhttp::Worker;
+
+    // The transfer, on the worker thread.
+    static void ThreadExecute(const std::shared_ptr<winhttp::Transfer>& transfer);
+    // The end of a transfer, on the GUI thread: its one outcome event.
+    void ThreadDone(TComponent* sender);
+    void ThreadException(TComponent* sender);
+    void ThreadWaitTimeoutExpired(TComponent* sender, bool& terminateThread);
+    // Stops the current transfer's network calls and events; waits for its worker to end
+    // unless the call comes from inside one of its events.
+    void StopTransfer(bool wait);
+    // Not busy any more, when `transfer` is still the current one.
+    void Release(const winhttp::Transfer& transfer);
+
     TCustomWinThread* mThread; // owned as a component
-    std::unique_ptr<TWinHTTPUploadStream> mUploadBody;
+    std::shared_ptr<winhttp::Transfer> mTransfer;
+    std::shared_ptr<platform::CookieJar> mCookies;
+    std::shared_ptr<TWinHTTPUploadStream> mUploadBody;
     std::string mMultipartHeader;
     TWinHTTPPOSTMethod mPOSTMethod = pmFormURLEncoded;
     float mTransferRate = -1.0f;
     std::uint32_t mStartOffset = 0;
     std::uint32_t mEndOffset = 0;
+    int mTransferBufferSize = 4096;
     bool mBusy = false;
+};
+
+class TWinHTTP : public TCustomWinHTTP {
+public:
+    using TCustomWinHTTP::TCustomWinHTTP;
+};
+
+// Asks every cache on the way for a fresh copy.
+class TWinHTTPPragmaNoCache : public TCustomWinHTTP {
+public:
+    explicit TWinHTTPPragmaNoCache(TComponent* owner = nullptr) : TCustomWinHTTP(owner) {
+        CacheOptions = {coReloadIfNoExpireInformation, coReloadUpdatedObjects, coPragmaNoCache};
+    }
 };
 
 } // namespace quelmo

@@ -1,0 +1,428 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Requests of the HTTP client: options, headers, sending and redirects.
+#include "platform/internet_private.h"
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+
+namespace quelmo::platform {
+
+namespace {
+
+constexpr int kMaxRedirects = 20;
+constexpr long kDefaultTimeoutMs = 60000;
+constexpr long kCurlBufferSize = 256 * 1024;
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The header name of a line, lower-cased.
+std::string NameOf(const std::string& line) {
+    return Lower(line.substr(0, line.find(':')));
+}
+
+// Puts each CR LF (or LF) separated line into `lines`; `replace` drops earlier lines of the
+// same name first.
+void PutLines(std::vector<std::string>& lines, const std::string& text, bool replace) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        start = end + 1;
+        if (line.empty() || line.find(':') == std::string::npos)
+            continue;
+        if (replace) {
+            const std::string name = NameOf(line);
+            lines.erase(std::remove_if(lines.begin(), lines.end(),
+                                       [&](const std::string& l) { return NameOf(l) == name; }),
+                        lines.end());
+        }
+        lines.push_back(std::move(line));
+    }
+}
+
+// Bytes that may not stand in a request target as they are.
+std::string EscapeTarget(const std::string& object) {
+    static const char* const kHex = "0123456789ABCDEF";
+    std::string out = object.empty() || object[0] != '/' ? "/" : "";
+    for (unsigned char c : object) {
+        if (c <= 0x20 || c >= 0x7F || c == '#') {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+std::string Authority(const std::string& host, unsigned port) {
+    const std::string name = host.find(':') != std::string::npos ? "[" + host + "]" : host;
+    return name + ":" + std::to_string(port);
+}
+
+// The host names of a bypass list ("a;b c,d") as libcurl's no-proxy list.
+std::string NoProxyList(const std::string& bypass) {
+    std::string out, item;
+    auto flush = [&] {
+        if (!item.empty() && item != "<local>") {
+            if (item.rfind("*.", 0) == 0)
+                item.erase(0, 1);
+            out += (out.empty() ? "" : ",") + item;
+        }
+        item.clear();
+    };
+    for (char c : bypass) {
+        if (c == ';' || c == ',' || c == ' ' || c == '\t')
+            flush();
+        else
+            item += c;
+    }
+    flush();
+    return out;
+}
+
+struct UrlHandle {
+    CURLU* url = curl_url();
+    ~UrlHandle() { curl_url_cleanup(url); }
+    std::string Get(CURLUPart part, unsigned flags = 0) const {
+        char* text = nullptr;
+        if (curl_url_get(url, part, &text, flags) != CURLUE_OK)
+            return {};
+        std::string value = text;
+        curl_free(text);
+        return value;
+    }
+    std::string Origin() const {
+        return Lower(Get(CURLUPART_SCHEME)) + "://" + Lower(Get(CURLUPART_HOST)) + ":" +
+               Get(CURLUPART_PORT, CURLU_DEFAULT_PORT);
+    }
+};
+
+} // namespace
+
+HttpRequest::Impl::Impl(HttpConnection& c, HttpRequestFlags f)
+    : connection(c), flags(f), easy(curl_easy_init()) {}
+
+HttpRequest::Impl::~Impl() {
+    Detach();
+    curl_slist_free_all(headerList);
+    if (easy)
+        curl_easy_cleanup(easy);
+}
+
+void HttpRequest::Impl::Detach() {
+    if (attached)
+        curl_multi_remove_handle(static_cast<CURLM*>(connection.Session().Multi()), easy);
+    attached = false;
+}
+
+bool HttpRequest::Impl::Start() {
+    Detach();
+    connected = finished = inBlock = headersDone = recvPaused = sendPaused = false;
+    uploadWanted = false;
+    result = CURLE_OK;
+    status = blockStatus = 0;
+    blockLines.clear();
+    headerLines.clear();
+    body.clear();
+    bodyPos = 0;
+    uploadData = nullptr;
+    uploadLeft = 0;
+    const InternetSessionOptions& options = connection.Session().Options();
+    if (options.offline || connection.Session().Cancel().Cancelled())
+        return false;
+
+    curl_easy_reset(easy);
+    curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 0L); // followed here, one by one
+    curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, kCurlBufferSize);
+    curl_easy_setopt(easy, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Impl::OnHeader);
+    curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
+    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Impl::OnBody);
+    curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
+    curl_easy_setopt(easy, CURLOPT_PREREQFUNCTION, &Impl::OnConnected);
+    curl_easy_setopt(easy, CURLOPT_PREREQDATA, this);
+    SetSocketCallbacks();
+    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS,
+                     connectMs ? long(connectMs) : kDefaultTimeoutMs);
+    if (!options.agent.empty())
+        curl_easy_setopt(easy, CURLOPT_USERAGENT, options.agent.c_str());
+    if (!referrer.empty())
+        curl_easy_setopt(easy, CURLOPT_REFERER, referrer.c_str());
+    if (options.access == ProxyAccess::Direct) {
+        curl_easy_setopt(easy, CURLOPT_PROXY, "");
+    } else if (options.access == ProxyAccess::Named) {
+        curl_easy_setopt(easy, CURLOPT_PROXY, options.proxy.c_str());
+        const std::string noProxy = NoProxyList(options.proxyBypass);
+        curl_easy_setopt(easy, CURLOPT_NOPROXY, noProxy.c_str());
+    } // else libcurl reads http_proxy, https_proxy and no_proxy
+    if (!proxyUser.empty()) {
+        curl_easy_setopt(easy, CURLOPT_PROXYUSERNAME, proxyUser.c_str());
+        curl_easy_setopt(easy, CURLOPT_PROXYPASSWORD, proxyPassword.c_str());
+        curl_easy_setopt(easy, CURLOPT_PROXYAUTH, long(CURLAUTH_BASIC));
+    }
+    // Sent with the request, so that a refusal comes back as a 401 for the caller to handle.
+    if (credentialsAllowed && !user.empty()) {
+        curl_easy_setopt(easy, CURLOPT_USERNAME, user.c_str());
+        curl_easy_setopt(easy, CURLOPT_PASSWORD, password.c_str());
+        curl_easy_setopt(easy, CURLOPT_HTTPAUTH, long(CURLAUTH_BASIC));
+    }
+    const std::shared_ptr<CookieJar>& jar = connection.Session().Cookies();
+    if (!flags.noCookies && jar && jar->Handle()) {
+        curl_easy_setopt(easy, CURLOPT_SHARE, jar->Handle());
+        curl_easy_setopt(easy, CURLOPT_COOKIEFILE, "");
+    }
+    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, flags.ignoreUnknownAuthority ? 0L : 1L);
+    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, flags.ignoreCertificateName ? 0L : 2L);
+    curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, flags.keepConnection ? 0L : 1L);
+
+    std::vector<std::string> lines;
+    if (!acceptTypes.empty())
+        lines.push_back("Accept: " + acceptTypes);
+    if (flags.noCache) {
+        lines.push_back("Pragma: no-cache");
+        lines.push_back("Cache-Control: no-cache");
+    }
+    for (const std::string& line : addedHeaders)
+        PutLines(lines, line, true);
+    PutLines(lines, sendHeaders, true);
+    lines.push_back("Expect:"); // no waiting for "100 Continue" before a body
+    curl_slist_free_all(headerList);
+    headerList = nullptr;
+    for (const std::string& line : lines)
+        headerList = curl_slist_append(headerList, line.c_str());
+    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headerList);
+
+    if (verb == "GET") {
+        curl_easy_setopt(easy, CURLOPT_HTTPGET, 1L);
+    } else {
+        curl_easy_setopt(easy, CURLOPT_POST, 1L);
+        if (streamedBody) {
+            curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(streamTotal));
+            curl_easy_setopt(easy, CURLOPT_READFUNCTION, &Impl::OnUpload);
+            curl_easy_setopt(easy, CURLOPT_READDATA, this);
+        } else {
+            curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(postBody.size()));
+            curl_easy_setopt(easy, CURLOPT_COPYPOSTFIELDS, postBody.c_str());
+        }
+        if (verb != "POST")
+            curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, verb.c_str());
+    }
+    if (curl_multi_add_handle(static_cast<CURLM*>(connection.Session().Multi()), easy) != CURLM_OK)
+        return false;
+    attached = true;
+    return true;
+}
+
+bool HttpRequest::Impl::AwaitAnswer(bool bodyStreamed) {
+    for (;;) {
+        if (!Drive([this] { return headersDone; }, receiveMs)) {
+            // A proxy that refused the tunnel for want of credentials answers like a server.
+            long connectCode = 0;
+            curl_easy_getinfo(easy, CURLINFO_HTTP_CONNECTCODE, &connectCode);
+            if (!headersDone && connectCode == 407) {
+                status = 407;
+                headersDone = true;
+            }
+            return headersDone;
+        }
+        std::string next;
+        if (!RedirectTarget(bodyStreamed, next))
+            return true;
+        Notify(kStatusRedirect, next);
+        url = next;
+        ++redirects;
+        if (status == 303 || ((status == 301 || status == 302) && verb == "POST")) {
+            verb = "GET";
+            postBody.clear();
+            streamedBody = false;
+        }
+        if (!Start())
+            return false;
+    }
+}
+
+bool HttpRequest::Impl::RedirectTarget(bool bodyStreamed, std::string& next) {
+    if (flags.noAutoRedirect || redirects >= kMaxRedirects)
+        return false;
+    if (status != 301 && status != 302 && status != 303 && status != 307 && status != 308)
+        return false;
+    // A streamed body is gone once sent: only a redirect that drops it can be followed.
+    if (bodyStreamed && (status == 307 || status == 308))
+        return false;
+    const std::optional<std::string> location = FindHeader("location");
+    if (!location || location->empty())
+        return false;
+    UrlHandle current, target;
+    if (!current.url || !target.url ||
+        curl_url_set(current.url, CURLUPART_URL, url.c_str(), 0) != CURLUE_OK ||
+        curl_url_set(target.url, CURLUPART_URL, url.c_str(), 0) != CURLUE_OK ||
+        curl_url_set(target.url, CURLUPART_URL, location->c_str(), CURLU_NON_SUPPORT_SCHEME) !=
+            CURLUE_OK)
+        return false;
+    const std::string scheme = Lower(target.Get(CURLUPART_SCHEME));
+    if (scheme != "http" && scheme != "https")
+        return false;
+    if (scheme == "http" && Lower(current.Get(CURLUPART_SCHEME)) == "https" &&
+        !flags.allowRedirectToHttp)
+        return false;
+    next = target.Get(CURLUPART_URL);
+    if (next.empty())
+        return false;
+    // Credentials stay with the server they were given for.
+    if (target.Origin() != originalOrigin)
+        credentialsAllowed = false;
+    return true;
+}
+
+std::optional<std::string> HttpRequest::Impl::FindHeader(const std::string& name) const {
+    const std::string wanted = Lower(name);
+    for (const std::string& line : headerLines) {
+        const std::size_t colon = line.find(':');
+        if (colon == std::string::npos || Lower(line.substr(0, colon)) != wanted)
+            continue;
+        const std::size_t first = line.find_first_not_of(" \t", colon + 1);
+        if (first == std::string::npos)
+            return std::string();
+        const std::size_t last = line.find_last_not_of(" \t");
+        return line.substr(first, last - first + 1);
+    }
+    return std::nullopt;
+}
+
+HttpRequest::HttpRequest(std::unique_ptr<Impl> impl) : mImpl(std::move(impl)) {}
+
+HttpRequest::~HttpRequest() {
+    mImpl->Notify(kStatusHandleClosing);
+}
+
+std::unique_ptr<HttpRequest> HttpRequest::Open(HttpConnection& connection, const std::string& verb,
+                                               const std::string& object,
+                                               const std::string& referrer,
+                                               const std::string& acceptTypes,
+                                               HttpRequestFlags flags) {
+    auto impl = std::make_unique<Impl>(connection, flags);
+    if (!impl->easy)
+        return nullptr;
+    impl->verb = verb.empty() ? "GET" : verb;
+    const std::string scheme = flags.secure ? "https" : "http";
+    impl->url =
+        scheme + "://" + Authority(connection.Host(), connection.Port()) + EscapeTarget(object);
+    impl->originalOrigin =
+        scheme + "://" + Lower(connection.Host()) + ":" + std::to_string(connection.Port());
+    impl->referrer = referrer;
+    impl->acceptTypes = acceptTypes;
+    if (!flags.noAuthentication) {
+        impl->user = connection.User();
+        impl->password = connection.Password();
+    }
+    connection.Session().Notify(kStatusHandleCreated);
+    return std::unique_ptr<HttpRequest>(new HttpRequest(std::move(impl)));
+}
+
+void HttpRequest::SetConnectTimeout(unsigned ms) {
+    mImpl->connectMs = ms;
+}
+void HttpRequest::SetReceiveTimeout(unsigned ms) {
+    mImpl->receiveMs = ms;
+}
+void HttpRequest::SetSendTimeout(unsigned ms) {
+    mImpl->sendMs = ms;
+}
+
+void HttpRequest::SetCredentials(const std::string& user, const std::string& password) {
+    mImpl->user = user;
+    mImpl->password = password;
+}
+
+void HttpRequest::SetProxyCredentials(const std::string& user, const std::string& password) {
+    mImpl->proxyUser = user;
+    mImpl->proxyPassword = password;
+}
+
+void HttpRequest::SetIgnoreUnknownAuthority(bool ignore) {
+    mImpl->flags.ignoreUnknownAuthority = ignore;
+}
+
+bool HttpRequest::AddHeaders(const std::string& lines, bool replace) {
+    std::vector<std::string> parsed;
+    PutLines(parsed, lines, false);
+    if (parsed.empty())
+        return false;
+    for (const std::string& line : parsed)
+        PutLines(mImpl->addedHeaders, line, replace);
+    return true;
+}
+
+bool HttpRequest::Send(const std::string& headers, const std::string& body) {
+    mImpl->sendHeaders = headers;
+    mImpl->postBody = body;
+    mImpl->streamedBody = false;
+    return mImpl->Start() && mImpl->AwaitAnswer(false);
+}
+
+bool HttpRequest::SendEx(const std::string& headers, std::uint64_t total) {
+    Impl& r = *mImpl;
+    r.sendHeaders = headers;
+    r.postBody.clear();
+    r.streamedBody = true;
+    r.streamTotal = total;
+    if (!r.Start())
+        return false;
+    r.Drive([&r] { return r.uploadWanted || r.headersDone; }, r.sendMs);
+    return r.uploadWanted || r.headersDone || (r.finished && r.result == CURLE_OK);
+}
+
+bool HttpRequest::Write(const char* data, std::size_t size, std::size_t& written) {
+    Impl& r = *mImpl;
+    written = 0;
+    if (!r.attached || r.finished)
+        return false;
+    r.uploadData = data;
+    r.uploadLeft = size;
+    r.Drive([&r] { return r.uploadLeft == 0; }, r.sendMs);
+    written = size - r.uploadLeft;
+    r.uploadData = nullptr;
+    r.uploadLeft = 0;
+    return written > 0 || size == 0;
+}
+
+bool HttpRequest::EndRequest() {
+    return mImpl->AwaitAnswer(true);
+}
+
+std::optional<int> HttpRequest::StatusCode() const {
+    if (!mImpl->headersDone)
+        return std::nullopt;
+    return mImpl->status;
+}
+
+std::optional<std::string> HttpRequest::Header(const std::string& name) const {
+    if (!mImpl->headersDone)
+        return std::nullopt;
+    return mImpl->FindHeader(name);
+}
+
+std::string HttpRequest::RawHeaders() const {
+    if (!mImpl->headersDone)
+        return {};
+    std::string text;
+    for (const std::string& line : mImpl->headerLines)
+        text += line + "\r\n";
+    return text + "\r\n";
+}
+
+} // namespace quelmo::platform

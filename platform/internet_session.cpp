@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Sessions, servers, cancellation and cookies of the HTTP client (libcurl).
+#include "platform/internet_private.h"
+
+#include <algorithm>
+
+namespace quelmo::platform {
+
+void EnsureCurl() {
+    static const bool done = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    (void)done;
+}
+
+void InternetCancel::Cancel() {
+    std::lock_guard lock(mLock);
+    mCancelled.store(true, std::memory_order_release);
+    for (void* multi : mWaits)
+        curl_multi_wakeup(static_cast<CURLM*>(multi));
+}
+
+CookieJar::CookieJar() {
+    EnsureCurl();
+    CURLSH* share = curl_share_init();
+    if (!share)
+        return;
+    curl_share_setopt(share, CURLSHOPT_LOCKFUNC, &CookieJar::LockShare);
+    curl_share_setopt(share, CURLSHOPT_UNLOCKFUNC, &CookieJar::UnlockShare);
+    curl_share_setopt(share, CURLSHOPT_USERDATA, this);
+    curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_COOKIE);
+    mShare = share;
+}
+
+CookieJar::~CookieJar() {
+    if (mShare)
+        curl_share_cleanup(static_cast<CURLSH*>(mShare));
+}
+
+void CookieJar::LockShare(void*, int data, int, void* jar) {
+    static_cast<CookieJar*>(jar)->mLocks[static_cast<unsigned>(data) % 8].lock();
+}
+
+void CookieJar::UnlockShare(void*, int data, void* jar) {
+    static_cast<CookieJar*>(jar)->mLocks[static_cast<unsigned>(data) % 8].unlock();
+}
+
+InternetSession::InternetSession(InternetSessionOptions options,
+                                 std::shared_ptr<InternetCancel> cancel,
+                                 std::shared_ptr<CookieJar> cookies)
+    : mOptions(std::move(options)),
+      mCancel(cancel ? std::move(cancel) : std::make_shared<InternetCancel>()),
+      mCookies(std::move(cookies)) {
+    EnsureCurl();
+    mMulti = curl_multi_init();
+    if (!mMulti)
+        return;
+    std::lock_guard lock(mCancel->mLock);
+    mCancel->mWaits.push_back(mMulti);
+}
+
+InternetSession::~InternetSession() {
+    if (!mMulti)
+        return;
+    {
+        std::lock_guard lock(mCancel->mLock);
+        auto& waits = mCancel->mWaits;
+        waits.erase(std::remove(waits.begin(), waits.end(), mMulti), waits.end());
+    }
+    // Closes the connections kept alive, which still report through this session.
+    curl_multi_cleanup(static_cast<CURLM*>(mMulti));
+}
+
+void InternetSession::Notify(int status, const std::string& info) const {
+    if (mCallback)
+        mCallback(status, info);
+}
+
+HttpConnection::HttpConnection(InternetSession& session, std::string host, unsigned port,
+                               std::string user, std::string password)
+    : mSession(session), mHost(std::move(host)), mPort(port), mUser(std::move(user)),
+      mPassword(std::move(password)) {}
+
+std::unique_ptr<HttpConnection> HttpConnection::Open(InternetSession& session, std::string host,
+                                                     unsigned port, std::string user,
+                                                     std::string password) {
+    if (!session.Valid() || host.empty() || port == 0 || port > 65535)
+        return nullptr;
+    return std::unique_ptr<HttpConnection>(
+        new HttpConnection(session, std::move(host), port, std::move(user), std::move(password)));
+}
+
+} // namespace quelmo::platform

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// NetworkManager's switch for all networking, as the "offline by the user's choice" state.
+#include "platform/internet.h"
+#include "platform/system_bus.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+
+namespace quelmo::platform {
+
+bool NetworkingDisabled() {
+    static int serial = 0;
+    const QString name = QStringLiteral("quelmo-network-state-%1").arg(++serial);
+    bool disabled = false;
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(SystemBusAddress(), name);
+        if (bus.isConnected()) {
+            QDBusMessage get = QDBusMessage::createMethodCall(
+                QStringLiteral("org.freedesktop.NetworkManager"),
+                QStringLiteral("/org/freedesktop/NetworkManager"),
+                QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+            get << QStringLiteral("org.freedesktop.NetworkManager")
+                << QStringLiteral("NetworkingEnabled");
+            const QDBusMessage reply = bus.call(get, QDBus::Block, 1000);
+            if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
+                const QVariant value = reply.arguments().first().value<QDBusVariant>().variant();
+                disabled = value.typeId() == QMetaType::Bool && !value.toBool();
+            }
+        }
+    }
+    QDBusConnection::disconnectFromBus(name);
+    return disabled;
+}
+
+} // namespace quelmo::platform
