@@ -434,7 +434,9 @@ Next Worker::BodyLoop() {
         CheckAbort();
         std::size_t count = 0;
         bool ok = false;
-        if (t.localFile) {
+        if (!t.request && !t.localFile) {
+            break; // a local file that could not be opened has no body
+        } else if (t.localFile) {
             const qint64 n = t.localFile->read(t.buffer.data(), t.chunkSize);
             ok = n >= 0;
             count = ok ? static_cast<std::size_t>(n) : 0;
