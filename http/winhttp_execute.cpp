@@ -2,6 +2,7 @@
 // The transfer itself, on the worker thread.
 #include "http/winhttp.h"
 #include "http/winhttp_transfer.h"
+#include "power/ascii_case.h"
 
 #include <algorithm>
 #include <cstring>
@@ -127,6 +128,8 @@ void Worker::Execute() {
     t.continueDownload = true;
     // 2. What to ask for, and as whom.
     ParseURL(s.url, scheme, host, path, user, password, extra, port);
+    // Schemes are compared in any letter case: "HTTPS://" is TLS too.
+    scheme = AsciiLower(scheme);
     if (user.empty() && password.empty()) {
         user = s.username;
         password = s.password;

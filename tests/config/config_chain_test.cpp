@@ -8,6 +8,7 @@
 #include "tests/config/config_test_util.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/http_server.h"
+#include "tests/support/scripted_server.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -224,16 +225,39 @@ TEST_F(ConfigChainTest, UrlConfigurationIsMirroredAndNeverSaved) {
     EXPECT_EQ(Contents("Quelmo.ini").substr(0, 7 + url.size() + 2), "DbFile=" + url + "\r\n");
 }
 
-TEST_F(ConfigChainTest, SecureSchemeIsAFileName) {
+TEST_F(ConfigChainTest, SecureSchemeIsAUrlToo) {
     EXPECT_TRUE(ConfigIsUrl("http://x/a.db"));
     EXPECT_TRUE(ConfigIsUrl("HtTp://x"));
-    EXPECT_FALSE(ConfigIsUrl("https://x/a.db"));
+    EXPECT_TRUE(ConfigIsUrl("HTTPS://x/a.db"));
     EXPECT_FALSE(ConfigIsUrl("http:/x"));
+    EXPECT_FALSE(ConfigIsUrl("ftp://x/a.db"));
     EXPECT_FALSE(ConfigIsUrl(""));
-    WriteBytes(At("Quelmo.ini"), "DbFile=https://host/a.db\r\n");
-    WriteBytes(At("Default.db"), Db("default", 0, 0, kMonday));
+}
+
+// A download that is no database, or that came short, leaves the last good copy in charge.
+TEST_F(ConfigChainTest, BadDownloadsKeepTheLastGoodCopy) {
+    const std::string good = "Password=web\nMon=" + kOffDay + "\n";
+    ScriptedServer server([&](const std::string&, int index) -> Answer {
+        if (index == 0)
+            return {{"HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(good.size()) +
+                     "\r\n\r\n" + good}};
+        if (index == 1) // a captive portal's page
+            return {{"HTTP/1.1 200 OK\r\nContent-Length: 27\r\n\r\n<html>Sign in first</html>\n"}};
+        return {{"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nPassword=short\r\n"}};
+    });
+    WriteBytes(At("Quelmo.ini"), "DbFile=" + server.Url("/cfg.db") + "\r\n");
     Start();
-    EXPECT_EQ(PasswordScramble, "default");
+    EXPECT_EQ(PasswordScramble, "web");
+    const std::string mirrored = Contents("LocalCopy.db");
+    EXPECT_EQ(mirrored, "Password=web\r\nMon=" + kOffDay + "\r\n");
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        PasswordScramble.clear();
+        form->LoadClick();
+        EXPECT_EQ(server.Requests().size(), static_cast<std::size_t>(attempt + 1));
+        EXPECT_EQ(PasswordScramble, "web") << attempt;
+        EXPECT_EQ(DayStringOf(0), kOffDay) << attempt;
+        EXPECT_EQ(Contents("LocalCopy.db"), mirrored) << attempt;
+    }
 }
 
 TEST_F(ConfigChainTest, SavingUnderAnotherExtensionWritesQuelmoDb) {

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// An "https://" configuration through the window: certificates are checked, so a server with
+// a self-signed certificate is refused and the chain falls back as for a failed download.
+#ifndef CPPHTTPLIB_OPENSSL_SUPPORT
+#define CPPHTTPLIB_OPENSSL_SUPPORT
+#endif
+#include <httplib.h>
+
+#include "config/file_utils.h"
+#include "config/settings.h"
+#include "tests/config/config_test_util.h"
+#include "tests/support/form_fixture.h"
+
+#include <QProcess>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+namespace quelmo::test {
+namespace {
+
+class HttpsConfigTest : public FormTest {
+protected:
+    AutostartSandbox sandbox;
+    QTemporaryDir keys;
+    std::string Key(const char* name) const { return keys.filePath(name).toStdString(); }
+    // A throwaway certificate for 127.0.0.1 that no authority signed.
+    bool MakeCertificate() const {
+        return QProcess::execute("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes",
+                                             "-days", "1", "-subj", "/CN=127.0.0.1", "-keyout",
+                                             QString::fromStdString(Key("key.pem")), "-out",
+                                             QString::fromStdString(Key("cert.pem"))}) == 0;
+    }
+};
+
+TEST_F(HttpsConfigTest, ASelfSignedCertificateIsRefused) {
+    ASSERT_TRUE(MakeCertificate());
+    httplib::SSLServer server(Key("cert.pem").c_str(), Key("key.pem").c_str());
+    std::atomic<int> served{0};
+    server.Get(".*", [&](const httplib::Request&, httplib::Response& response) {
+        ++served;
+        response.set_content("Password=web\r\n", "text/plain");
+    });
+    const int port = server.bind_to_any_port("127.0.0.1");
+    std::thread listener([&] { server.listen_after_bind(); });
+    while (!server.is_running())
+        std::this_thread::yield();
+
+    const std::string url = "https://127.0.0.1:" + std::to_string(port) + "/cfg.db";
+    WriteBytes(folder.Path() + "Quelmo.ini", "DbFile=" + url + "\r\n");
+    WriteBytes(folder.Path() + "Default.db", "Password=default\r\n");
+    Start();
+    EXPECT_EQ(PasswordScramble, "default");
+    EXPECT_EQ(served.load(), 0);
+    EXPECT_FALSE(FileExistsAt("LocalCopy.db"));
+    form->SetConfigUnlocked(true);
+    EXPECT_FALSE(form->Save->isEnabled()) << "a URL configuration is never saved";
+
+    server.stop();
+    listener.join();
+}
+
+} // namespace
+} // namespace quelmo::test
