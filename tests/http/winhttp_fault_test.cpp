@@ -72,6 +72,9 @@ struct Fixture {
         http.OnUploadCGITimeoutFailed = [this, note](TComponent*) {
             note("UploadCGITimeoutFailed");
         };
+        http.OnWaitTimeoutExpired = [this, note](TComponent*, bool&) {
+            note("WaitTimeoutExpired");
+        };
         http.OnRedirected = [this](TComponent*, const std::string&) { ++redirects; };
         http.OnProgress = [this](TComponent*, const std::string&, std::uint32_t, std::uint32_t, int,
                                  int, std::uint8_t, float, QIODevice*) { ++progress; };
@@ -334,6 +337,17 @@ INSTANTIATE_TEST_SUITE_P(
                          continueDownload = false;
                      };
                  }},
+        FaultRow{"WaitTimeOutAbandonsTheTransfer",
+                 [](auto&, int) {
+                     return Answer{{"", 3000}};
+                 },
+                 {"WaitTimeoutExpired"},
+                 [](Fixture& f) {
+                     f.http.Timeouts.ReceiveTimeout = 5000;
+                     f.http.SetWaitThread(true);
+                     f.http.SetWaitTimeout(300);
+                 },
+                 [](Fixture& f) { EXPECT_FALSE(f.http.Read(false)); }},
         FaultRow{"FileUrlOfAMissingFile",
                  [](auto&, int) { return Answer{}; },
                  {"HTTPError 404", "AnyError"},

@@ -27,7 +27,7 @@ using Answer = std::vector<Piece>;
 
 class ScriptedServer {
 public:
-    // `answer` gets the request (up to its blank line) and how many came before it.
+    // `answer` gets the request (with its body) and how many came before it.
     explicit ScriptedServer(std::function<Answer(const std::string& request, int index)> answer)
         : mAnswer(std::move(answer)) {
         mListen = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -83,6 +83,20 @@ private:
                 if (n <= 0)
                     break;
                 request.append(buffer, static_cast<std::size_t>(n));
+            }
+            // A body announced by Content-Length comes along with the request.
+            const std::size_t head = request.find("\r\n\r\n");
+            const std::size_t length = request.find("Content-Length: ");
+            if (head != std::string::npos && length != std::string::npos && length < head) {
+                const std::size_t want = head + 4 + std::stoul(request.substr(length + 16));
+                while (!mStop && request.size() < want) {
+                    if (!Wait(fd, POLLIN, 20))
+                        continue;
+                    const ssize_t n = recv(fd, buffer, sizeof buffer, 0);
+                    if (n <= 0)
+                        break;
+                    request.append(buffer, static_cast<std::size_t>(n));
+                }
             }
             int index = 0;
             {
