@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // URL and text utilities of the transfer, and the texts of HTTP statuses.
-#include "http/winhttp.h"
+#include "http/winhttp_url.h"
 #include "power/ascii_case.h"
 
 #include <array>

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libcurl4-openssl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev libssl-dev openssl
     clang-14 libclang-rt-14-dev clang-format-14
     dbus-daemon python3-dbusmock
     xvfb xauth fonts-dejavu-core fonts-liberation2 libcap2-bin

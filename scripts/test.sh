@@ -41,7 +41,8 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
 echo "== build-tsan"
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUELMO_TSAN=ON -DQUELMO_BUILD_BENCH=OFF >/dev/null
-cmake --build build-tsan -j"$jobs" --target http_fetch_test winthread_test winthread_wait_test
+cmake --build build-tsan -j"$jobs" --target http_fetch_test winthread_test winthread_wait_test \
+    winhttp_fault_test winhttp_engine_test
 ctest --test-dir build-tsan --output-on-failure -L threaded
 
 bash tests/config/fuzz/run_fuzz.sh
