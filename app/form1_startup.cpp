@@ -3,6 +3,7 @@
 
 #include "config/paths.h"
 #include "config/settings.h"
+#include "http/winhttp.h"
 #include "platform/clock.h"
 #include "platform/instance_lock.h"
 #include "platform/show_request.h"
@@ -176,6 +177,13 @@ void TForm1::ScheduleNextTick() {
 
 void TForm1::ExitClick() {
     mExitRequested = true;
+    // A download waiting below this click (a tick's report, a configuration load) serves
+    // events, a deferred deletion among them, while its caller is still on the stack: the
+    // window goes once every download has returned.
+    if (FetchesRunning() > 0) {
+        QTimer::singleShot(100, this, &TForm1::ExitClick);
+        return;
+    }
     deleteLater();
 }
 

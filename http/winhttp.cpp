@@ -12,7 +12,20 @@ std::string& WebHostSlot() {
     static std::string host = QUELMO_WEB_HOST;
     return host;
 }
+
+int gFetchesRunning = 0; // GUI thread only
+
+struct FetchRunning {
+    FetchRunning() { ++gFetchesRunning; }
+    ~FetchRunning() { --gFetchesRunning; }
+    FetchRunning(const FetchRunning&) = delete;
+    FetchRunning& operator=(const FetchRunning&) = delete;
+};
 } // namespace
+
+int FetchesRunning() {
+    return gFetchesRunning;
+}
 
 const std::string& ProductWebHost() {
     return WebHostSlot();
@@ -24,6 +37,7 @@ void SetProductWebHost(std::string host) {
 std::string HTTPReadString(const std::string& url, int timeout) {
     if (url.empty())
         return {};
+    const FetchRunning running;
     TSimpleWinHTTPLoader loader(url, timeout);
     return loader.ReadString();
 }

@@ -16,6 +16,9 @@ namespace quelmo {
 // milliseconds, for each network step and for each quiet spell of the wait (0: no limit).
 std::string HTTPReadString(const std::string& url, int timeout);
 
+// How many HTTPReadString calls are waiting on the GUI thread (nested ones counted).
+int FetchesRunning();
+
 // One blocking GET on a component of its own.
 class TSimpleWinHTTPLoader {
 public:

@@ -1,6 +1,7 @@
 // Start-up, the controls it builds, the refused start-ups and the ways the program ends.
 #include "config/settings.h"
 #include "tests/support/form_fixture.h"
+#include "tests/support/http_server.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -187,6 +188,30 @@ TEST_F(LifecycleTest, ExitSavesBothFilesAndReleasesTheWindow) {
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
     EXPECT_TRUE(settings.readAll().contains("WhUsed=4321\r\n"));
     EXPECT_TRUE(QFile::exists(db));
+}
+
+// A click on "Exit!" while a download of the configuration waits must not take the window
+// away under the handler that is still running.
+TEST_F(LifecycleTest, ExitDuringADownloadReleasesTheWindowAfterIt) {
+    test::LocalHttpServer server;
+    std::FILE* ini = std::fopen((folder.Path() + "Quelmo.ini").c_str(), "wb");
+    std::fputs(("DbFile=http://" + server.HostAndPort() + "/cfg.db\r\n").c_str(), ini);
+    std::fclose(ini);
+    StartAt(2026, 12, 7, 9, 0, 0);
+    server.SetDelay(1500);
+    QPointer<TForm1> window = form.release();
+    bool loading = false, releasedWhileLoading = false;
+    QObject::connect(window, &QObject::destroyed, [&] { releasedWhileLoading = loading; });
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(200, [&] { window->ExitClick(); });
+        loading = true;
+        window->LoadClick();
+        loading = false;
+    });
+    QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_FALSE(releasedWhileLoading);
 }
 
 TEST_F(LifecycleTest, ACloseRequestSavesTheSettingsOnly) {
