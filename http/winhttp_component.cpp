@@ -219,8 +219,11 @@ bool TCustomWinHTTP::StartWorker(bool wait) {
         mThread->WaitThread = true;
     const auto alive = AliveToken();
     const bool started = mThread->Execute();
-    if (!alive.expired())
-        mThread->WaitThread = waitThread;
+    if (alive.expired())
+        return started;
+    mThread->WaitThread = waitThread;
+    if (!started && !t->killed)
+        Release(*t); // no thread could be made: nothing is under way
     return started;
 }
 
