@@ -75,21 +75,9 @@ private:
     void Respond(int fd) {
         {
             std::string request;
-            char buffer[4096];
-            while (!mStop && request.find("\r\n\r\n") == std::string::npos) {
-                if (!Wait(fd, POLLIN, 20))
-                    continue;
-                const ssize_t n = recv(fd, buffer, sizeof buffer, 0);
-                if (n <= 0)
-                    break;
-                request.append(buffer, static_cast<std::size_t>(n));
-            }
-            // A body announced by Content-Length comes along with the request.
-            const std::size_t head = request.find("\r\n\r\n");
-            const std::size_t length = request.find("Content-Length: ");
-            if (head != std::string::npos && length != std::string::npos && length < head) {
-                const std::size_t want = head + 4 + std::stoul(request.substr(length + 16));
-                while (!mStop && request.size() < want) {
+            const auto readUntil = [&](const std::function<bool()>& enough) {
+                char buffer[4096];
+                while (!mStop && !enough()) {
                     if (!Wait(fd, POLLIN, 20))
                         continue;
                     const ssize_t n = recv(fd, buffer, sizeof buffer, 0);
@@ -97,6 +85,14 @@ private:
                         break;
                     request.append(buffer, static_cast<std::size_t>(n));
                 }
+            };
+            readUntil([&] { return request.find("\r\n\r\n") != std::string::npos; });
+            // A body announced by Content-Length comes along with the request.
+            const std::size_t head = request.find("\r\n\r\n");
+            const std::size_t length = request.find("Content-Length: ");
+            if (head != std::string::npos && length != std::string::npos && length < head) {
+                const std::size_t want = head + 4 + std::stoul(request.substr(length + 16));
+                readUntil([&] { return request.size() >= want; });
             }
             int index = 0;
             {
