@@ -213,8 +213,9 @@ void BM_WinHTTPToOutputFile(benchmark::State& state) {
         http.URL = Server().Url("/big.bin");
         http.OutputFileName = target;
         bool done = false;
-        http.OnDone = [&](quelmo::TComponent*, const std::string&, std::uint32_t size,
-                          QIODevice*) { done = size == kBigBytes; };
+        http.OnDone = [&](quelmo::TComponent*, const std::string&, std::uint32_t size, QIODevice*) {
+            done = size == kBigBytes;
+        };
         const auto start = Clock::now();
         http.Read(true);
         const double s = Seconds(Clock::now() - start);

@@ -67,7 +67,12 @@ std::string TSimpleWinHTTPLoader::ReadString() {
 
 void TSimpleWinHTTPLoader::HandleDone(TComponent*, const std::string&, std::uint32_t,
                                       QIODevice* stream) {
-    mResult = StreamToString(stream, false);
+    // The stream is released right after this event: a memory body read whole is taken over.
+    auto* memory = dynamic_cast<TWinHTTPMemoryStream*>(stream);
+    if (memory && memory->pos() == 0)
+        mResult = std::move(memory->Bytes());
+    else
+        mResult = StreamToString(stream, false);
 }
 
 std::string StreamToString(QIODevice* stream, bool fromBeginning) {

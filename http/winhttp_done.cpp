@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace quelmo {
 
@@ -241,6 +242,27 @@ void TWinHTTPOutputFileAttributes::Assign(const TWinHTTPOutputFileAttributes* so
     mComplete = from.mComplete;
     mIncomplete = from.mIncomplete;
     AttributesChanged();
+}
+
+qint64 TWinHTTPMemoryStream::readData(char* data, qint64 maxSize) {
+    const auto at = static_cast<std::size_t>(pos());
+    const std::size_t count =
+        at >= mBytes.size() ? 0 : std::min(mBytes.size() - at, static_cast<std::size_t>(maxSize));
+    std::memcpy(data, mBytes.data() + at, count);
+    return static_cast<qint64>(count);
+}
+
+qint64 TWinHTTPMemoryStream::writeData(const char* data, qint64 size) {
+    const auto at = static_cast<std::size_t>(pos());
+    const auto count = static_cast<std::size_t>(size);
+    if (at == mBytes.size()) {
+        mBytes.append(data, count);
+    } else {
+        if (at + count > mBytes.size())
+            mBytes.resize(at + count);
+        std::memcpy(mBytes.data() + at, data, count);
+    }
+    return size;
 }
 
 TWinHTTPFileStream::TWinHTTPFileStream(const std::string& fileName, bool create)

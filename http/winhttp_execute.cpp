@@ -420,10 +420,9 @@ Next Worker::ChooseBody() {
         if (t.success)
             return Next::End; // no stream: told as an output file error
     }
-    auto memory = std::make_unique<QBuffer>();
+    auto memory = std::make_unique<TWinHTTPMemoryStream>();
     if (t.success)
-        memory->buffer().reserve(std::min(t.dataSize, kMaxPresize));
-    memory->open(QIODevice::ReadWrite);
+        memory->Reserve(std::min(t.dataSize, kMaxPresize));
     t.body = std::move(memory);
     return Next::Continue;
 }
@@ -432,7 +431,13 @@ Next Worker::BodyLoop() {
     // 15, 16. The body, chunk by chunk; a resumed file is checked against its last chunk.
     bool resumeCheck = t.startOffset && t.outputToFile;
     t.bytesRead = 0;
-    t.buffer.resize(t.chunkSize);
+    // A body kept in memory receives the bytes straight from the network, chunk by chunk all
+    // the same, instead of through the transfer buffer.
+    auto* memory = t.request ? dynamic_cast<TWinHTTPMemoryStream*>(t.body.get()) : nullptr;
+    if (memory)
+        t.request->SetBodySink(&memory->Bytes());
+    else
+        t.buffer.resize(t.chunkSize);
     for (;;) {
         CheckAbort();
         std::size_t count = 0;
@@ -444,7 +449,7 @@ Next Worker::BodyLoop() {
             ok = n >= 0;
             count = ok ? static_cast<std::size_t>(n) : 0;
         } else {
-            ok = t.request->Read(t.buffer.data(), t.chunkSize, count);
+            ok = t.request->Read(memory ? nullptr : t.buffer.data(), t.chunkSize, count);
         }
         if (!ok || count == 0)
             break;
@@ -466,7 +471,10 @@ Next Worker::BodyLoop() {
             }
             continue;
         }
-        t.body->write(t.buffer.data(), static_cast<qint64>(count));
+        if (memory)
+            memory->seek(t.bytesRead); // the bytes are there already
+        else
+            t.body->write(t.buffer.data(), static_cast<qint64>(count));
         if (s.progress)
             OnGuiThread([this](TCustomWinHTTP& c) {
                 const ProgressFigures f =

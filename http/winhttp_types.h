@@ -100,6 +100,25 @@ public:
     TWinHTTPFileStream(const std::string& fileName, bool create);
 };
 
+// The body of a download in memory. Its bytes are a plain string, so that the blocking fetch
+// can take them over instead of copying a large body once more.
+class TWinHTTPMemoryStream : public QIODevice {
+public:
+    TWinHTTPMemoryStream() { open(QIODevice::ReadWrite); }
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return static_cast<qint64>(mBytes.size()); }
+    // Room for this many bytes in one block.
+    void Reserve(std::size_t bytes) { mBytes.reserve(bytes); }
+    std::string& Bytes() { return mBytes; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override;
+    qint64 writeData(const char* data, qint64 size) override;
+
+private:
+    std::string mBytes;
+};
+
 using TWinHTTPBeforeSendRequest = std::function<void(TComponent* sender, void* hRequest)>;
 using TWinHTTPHeaderInfo =
     std::function<void(TComponent* sender, int errorCode, const std::string& rawHeadersCRLF,

@@ -186,6 +186,9 @@ public:
     // True with 0 bytes at the body's end; false when the transfer failed, stalled past the
     // receive time-out or was cancelled (bytes that did arrive are handed out first).
     bool Read(char* buffer, std::size_t size, std::size_t& read);
+    // From now on the body's bytes are appended to `sink` as they arrive, and Read hands out
+    // only their count (its buffer may then be null): a body kept in memory is copied once.
+    void SetBodySink(std::string* sink);
 
     struct Impl;
 

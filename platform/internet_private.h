@@ -36,7 +36,7 @@ struct HttpRequest::Impl {
     void Notify(int status, const std::string& info = {}) const {
         connection.Session().Notify(status, info);
     }
-    std::size_t Buffered() const { return body.size() - bodyPos; }
+    std::size_t Buffered() const { return sink ? sink->size() - sinkPos : body.size() - bodyPos; }
     void ApplyPause();
     void TakeMessages();
 
@@ -80,6 +80,9 @@ struct HttpRequest::Impl {
     std::size_t bodyPos = 0;
     std::size_t want = 0;
     bool recvPaused = false;
+    // Where the body goes instead, and how much of it was handed out.
+    std::string* sink = nullptr;
+    std::size_t sinkPos = 0;
 
     // The piece of a streamed body that Write is handing over.
     const char* uploadData = nullptr;

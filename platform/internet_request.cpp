@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kMaxRedirects = 20;
 constexpr long kDefaultTimeoutMs = 60000;
-constexpr long kCurlBufferSize = 256 * 1024;
+constexpr long kCurlBufferSize = 1024 * 1024;
 
 std::string Lower(std::string text) {
     for (char& c : text)
@@ -136,6 +136,7 @@ bool HttpRequest::Impl::Start() {
     headerLines.clear();
     body.clear();
     bodyPos = 0;
+    sink = nullptr;
     uploadData = nullptr;
     uploadLeft = 0;
     const InternetSessionOptions& options = connection.Session().Options();

@@ -112,6 +112,10 @@ size_t HttpRequest::Impl::OnBody(char* data, size_t size, size_t count, void* se
     auto& r = *static_cast<Impl*>(self);
     const size_t length = size * count;
     r.lastActivity = SteadyClock::now();
+    if (r.sink) {
+        r.sink->append(data, length);
+        return length;
+    }
     if (r.Buffered() >= std::max(kHighWater, r.want)) {
         r.recvPaused = true;
         return CURL_WRITEFUNC_PAUSE; // delivered again once unpaused
@@ -215,6 +219,17 @@ bool HttpRequest::Impl::Drive(const std::function<bool()>& done, unsigned inacti
     }
 }
 
+void HttpRequest::SetBodySink(std::string* sink) {
+    Impl& r = *mImpl;
+    r.sinkPos = sink ? sink->size() : 0;
+    if (sink)
+        sink->append(r.body, r.bodyPos, std::string::npos); // what came with the headers
+    r.body.clear();
+    r.bodyPos = 0;
+    r.sink = sink;
+    r.ApplyPause();
+}
+
 bool HttpRequest::Read(char* buffer, std::size_t size, std::size_t& read) {
     Impl& r = *mImpl;
     read = 0;
@@ -225,8 +240,14 @@ bool HttpRequest::Read(char* buffer, std::size_t size, std::size_t& read) {
         r.Drive([&r, size] { return r.Buffered() >= size; }, r.receiveMs);
     r.want = 0;
     read = std::min(size, r.Buffered());
-    std::memcpy(buffer, r.body.data() + r.bodyPos, read);
-    r.bodyPos += read;
+    if (r.sink) {
+        if (buffer)
+            std::memcpy(buffer, r.sink->data() + r.sinkPos, read);
+        r.sinkPos += read;
+    } else {
+        std::memcpy(buffer, r.body.data() + r.bodyPos, read);
+        r.bodyPos += read;
+    }
     r.ApplyPause();
     if (read > 0)
         return true;
