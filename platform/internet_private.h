@@ -15,6 +15,11 @@ using SteadyClock = std::chrono::steady_clock;
 
 // Makes sure libcurl is initialised before the first handle is made.
 void EnsureCurl();
+// ASCII letters in lower case.
+std::string Lower(std::string text);
+// Puts each CR LF (or LF) separated line into `lines`; `replace` drops earlier lines of the
+// same name first.
+void PutLines(std::vector<std::string>& lines, const std::string& text, bool replace);
 
 struct HttpRequest::Impl {
     Impl(HttpConnection& connection, HttpRequestFlags flags);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Requests of the HTTP client: options, headers, sending and redirects.
+// Requests of the HTTP client: headers, sending, redirects and the answer's headers.
 #include "platform/internet_private.h"
 
 #include <algorithm>
@@ -11,42 +11,10 @@ namespace quelmo::platform {
 namespace {
 
 constexpr int kMaxRedirects = 20;
-constexpr long kDefaultTimeoutMs = 60000;
-constexpr long kCurlBufferSize = 1024 * 1024;
-
-std::string Lower(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // The header name of a line, lower-cased.
 std::string NameOf(const std::string& line) {
     return Lower(line.substr(0, line.find(':')));
-}
-
-// Puts each CR LF (or LF) separated line into `lines`; `replace` drops earlier lines of the
-// same name first.
-void PutLines(std::vector<std::string>& lines, const std::string& text, bool replace) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        start = end + 1;
-        if (line.empty() || line.find(':') == std::string::npos)
-            continue;
-        if (replace) {
-            const std::string name = NameOf(line);
-            lines.erase(std::remove_if(lines.begin(), lines.end(),
-                                       [&](const std::string& l) { return NameOf(l) == name; }),
-                        lines.end());
-        }
-        lines.push_back(std::move(line));
-    }
 }
 
 // Bytes that may not stand in a request target as they are.
@@ -70,27 +38,6 @@ std::string Authority(const std::string& host, unsigned port) {
     return name + ":" + std::to_string(port);
 }
 
-// The host names of a bypass list ("a;b c,d") as libcurl's no-proxy list.
-std::string NoProxyList(const std::string& bypass) {
-    std::string out, item;
-    auto flush = [&] {
-        if (!item.empty() && item != "<local>") {
-            if (item.rfind("*.", 0) == 0)
-                item.erase(0, 1);
-            out += (out.empty() ? "" : ",") + item;
-        }
-        item.clear();
-    };
-    for (char c : bypass) {
-        if (c == ';' || c == ',' || c == ' ' || c == '\t')
-            flush();
-        else
-            item += c;
-    }
-    flush();
-    return out;
-}
-
 struct UrlHandle {
     CURLU* url = curl_url();
     ~UrlHandle() { curl_url_cleanup(url); }
@@ -110,122 +57,32 @@ struct UrlHandle {
 
 } // namespace
 
-HttpRequest::Impl::Impl(HttpConnection& c, HttpRequestFlags f)
-    : connection(c), flags(f), easy(curl_easy_init()) {}
-
-HttpRequest::Impl::~Impl() {
-    Detach();
-    curl_slist_free_all(headerList);
-    if (easy)
-        curl_easy_cleanup(easy);
+std::string Lower(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
 }
 
-void HttpRequest::Impl::Detach() {
-    if (attached)
-        curl_multi_remove_handle(static_cast<CURLM*>(connection.Session().Multi()), easy);
-    attached = false;
-}
-
-bool HttpRequest::Impl::Start() {
-    Detach();
-    connected = finished = inBlock = headersDone = recvPaused = sendPaused = false;
-    uploadWanted = false;
-    result = CURLE_OK;
-    status = blockStatus = 0;
-    blockLines.clear();
-    headerLines.clear();
-    body.clear();
-    bodyPos = 0;
-    sink = nullptr;
-    uploadData = nullptr;
-    uploadLeft = 0;
-    const InternetSessionOptions& options = connection.Session().Options();
-    if (options.offline || connection.Session().Cancel().Cancelled())
-        return false;
-
-    curl_easy_reset(easy);
-    curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 0L); // followed here, one by one
-    curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, kCurlBufferSize);
-    curl_easy_setopt(easy, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
-    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Impl::OnHeader);
-    curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
-    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Impl::OnBody);
-    curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
-    curl_easy_setopt(easy, CURLOPT_PREREQFUNCTION, &Impl::OnConnected);
-    curl_easy_setopt(easy, CURLOPT_PREREQDATA, this);
-    SetSocketCallbacks();
-    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS,
-                     connectMs ? long(connectMs) : kDefaultTimeoutMs);
-    if (!options.agent.empty())
-        curl_easy_setopt(easy, CURLOPT_USERAGENT, options.agent.c_str());
-    if (!referrer.empty())
-        curl_easy_setopt(easy, CURLOPT_REFERER, referrer.c_str());
-    if (options.access == ProxyAccess::Direct) {
-        curl_easy_setopt(easy, CURLOPT_PROXY, "");
-    } else if (options.access == ProxyAccess::Named) {
-        curl_easy_setopt(easy, CURLOPT_PROXY, options.proxy.c_str());
-        const std::string noProxy = NoProxyList(options.proxyBypass);
-        curl_easy_setopt(easy, CURLOPT_NOPROXY, noProxy.c_str());
-    } // else libcurl reads http_proxy, https_proxy and no_proxy
-    if (!proxyUser.empty()) {
-        curl_easy_setopt(easy, CURLOPT_PROXYUSERNAME, proxyUser.c_str());
-        curl_easy_setopt(easy, CURLOPT_PROXYPASSWORD, proxyPassword.c_str());
-        curl_easy_setopt(easy, CURLOPT_PROXYAUTH, long(CURLAUTH_BASIC));
-    }
-    // Sent with the request, so that a refusal comes back as a 401 for the caller to handle.
-    if (credentialsAllowed && !user.empty()) {
-        curl_easy_setopt(easy, CURLOPT_USERNAME, user.c_str());
-        curl_easy_setopt(easy, CURLOPT_PASSWORD, password.c_str());
-        curl_easy_setopt(easy, CURLOPT_HTTPAUTH, long(CURLAUTH_BASIC));
-    }
-    const std::shared_ptr<CookieJar>& jar = connection.Session().Cookies();
-    if (!flags.noCookies && jar && jar->Handle()) {
-        curl_easy_setopt(easy, CURLOPT_SHARE, jar->Handle());
-        curl_easy_setopt(easy, CURLOPT_COOKIEFILE, "");
-    }
-    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, flags.ignoreUnknownAuthority ? 0L : 1L);
-    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, flags.ignoreCertificateName ? 0L : 2L);
-    curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, flags.keepConnection ? 0L : 1L);
-
-    std::vector<std::string> lines;
-    if (!acceptTypes.empty())
-        lines.push_back("Accept: " + acceptTypes);
-    if (flags.noCache) {
-        lines.push_back("Pragma: no-cache");
-        lines.push_back("Cache-Control: no-cache");
-    }
-    for (const std::string& line : addedHeaders)
-        PutLines(lines, line, true);
-    PutLines(lines, sendHeaders, true);
-    lines.push_back("Expect:"); // no waiting for "100 Continue" before a body
-    curl_slist_free_all(headerList);
-    headerList = nullptr;
-    for (const std::string& line : lines)
-        headerList = curl_slist_append(headerList, line.c_str());
-    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headerList);
-
-    if (verb == "GET") {
-        curl_easy_setopt(easy, CURLOPT_HTTPGET, 1L);
-    } else {
-        curl_easy_setopt(easy, CURLOPT_POST, 1L);
-        if (streamedBody) {
-            curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(streamTotal));
-            curl_easy_setopt(easy, CURLOPT_READFUNCTION, &Impl::OnUpload);
-            curl_easy_setopt(easy, CURLOPT_READDATA, this);
-        } else {
-            curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(postBody.size()));
-            curl_easy_setopt(easy, CURLOPT_COPYPOSTFIELDS, postBody.c_str());
+void PutLines(std::vector<std::string>& lines, const std::string& text, bool replace) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        start = end + 1;
+        if (line.empty() || line.find(':') == std::string::npos)
+            continue;
+        if (replace) {
+            const std::string name = NameOf(line);
+            lines.erase(std::remove_if(lines.begin(), lines.end(),
+                                       [&](const std::string& l) { return NameOf(l) == name; }),
+                        lines.end());
         }
-        if (verb != "POST")
-            curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, verb.c_str());
+        lines.push_back(std::move(line));
     }
-    if (curl_multi_add_handle(static_cast<CURLM*>(connection.Session().Multi()), easy) != CURLM_OK)
-        return false;
-    attached = true;
-    return true;
 }
 
 bool HttpRequest::Impl::AwaitAnswer(bool bodyStreamed) {
