@@ -108,7 +108,7 @@ public:
     bool isSequential() const override { return false; }
     qint64 size() const override { return static_cast<qint64>(mBytes.size()); }
     // Room for this many bytes in one block.
-    void Reserve(std::size_t bytes) { mBytes.reserve(bytes); }
+    void Reserve(std::size_t bytes);
     std::string& Bytes() { return mBytes; }
 
 protected:
