@@ -2,6 +2,7 @@
 // logind that hangs must not freeze the window for the bus's default 25 seconds. Power requests
 // may need polkit to ask the person first, so they wait for the answer while serving events.
 #include "platform/power_manager.h"
+#include "platform/system_bus.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -11,7 +12,6 @@
 #include <QString>
 #include <QVariant>
 
-#include <cstdlib>
 #include <optional>
 
 namespace quelmo::platform {
@@ -22,12 +22,6 @@ const QString kService = QStringLiteral("org.freedesktop.login1");
 const QString kPath = QStringLiteral("/org/freedesktop/login1");
 const QString kManager = QStringLiteral("org.freedesktop.login1.Manager");
 const QString kUnknownMethod = QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod");
-
-QString SystemBusAddress() {
-    if (const char* address = std::getenv("DBUS_SYSTEM_BUS_ADDRESS"); address && *address)
-        return QString::fromLocal8Bit(address);
-    return QStringLiteral("unix:path=/var/run/dbus/system_bus_socket");
-}
 
 class LogindPowerManager final : public PowerManager {
 public:
