@@ -34,13 +34,8 @@ public:
 
     bool Connect() override {
         Disconnect();
-        // A connection of our own (not QDBusConnection::systemBus(), which libdbus sets up once
-        // per process), so that the address in force at this moment is the one used.
-        static int serial = 0;
-        mName = QStringLiteral("quelmo-logind-%1").arg(++serial);
-        const QString address =
-            mBusAddress.empty() ? SystemBusAddress() : QString::fromStdString(mBusAddress);
-        QDBusConnection connection = QDBusConnection::connectToBus(address, mName);
+        QDBusConnection connection =
+            ConnectSystemBus(QStringLiteral("quelmo-logind"), mBusAddress, mName);
         if (!connection.isConnected()) {
             Disconnect();
             return false;

@@ -39,11 +39,8 @@ public:
 
     bool Start(std::function<void(bool)> onSleep) override {
         Stop();
-        static int serial = 0;
-        mName = QStringLiteral("quelmo-logind-sleep-%1").arg(++serial);
-        const QString address =
-            mBusAddress.empty() ? SystemBusAddress() : QString::fromStdString(mBusAddress);
-        QDBusConnection bus = QDBusConnection::connectToBus(address, mName);
+        QDBusConnection bus =
+            ConnectSystemBus(QStringLiteral("quelmo-logind-sleep"), mBusAddress, mName);
         if (!bus.isConnected() ||
             !bus.connect(kService, kPath, kManager, QStringLiteral("PrepareForSleep"), this,
                          SLOT(PrepareForSleep(bool)))) {

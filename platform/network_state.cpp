@@ -10,11 +10,10 @@
 namespace quelmo::platform {
 
 bool NetworkingDisabled() {
-    static int serial = 0;
-    const QString name = QStringLiteral("quelmo-network-state-%1").arg(++serial);
+    QString name;
     bool disabled = false;
     {
-        QDBusConnection bus = QDBusConnection::connectToBus(SystemBusAddress(), name);
+        QDBusConnection bus = ConnectSystemBus(QStringLiteral("quelmo-network-state"), {}, name);
         if (bus.isConnected()) {
             QDBusMessage get = QDBusMessage::createMethodCall(
                 QStringLiteral("org.freedesktop.NetworkManager"),
