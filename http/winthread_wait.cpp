@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <map>
+#include <optional>
 
 namespace quelmo::winthread {
 
@@ -29,14 +30,47 @@ WaitEvents& Events() {
 
 } // namespace
 
+namespace {
+
+// Notes whether any event other than the quiet timer's own has been delivered on this thread.
+class EventSeen final : public QObject {
+public:
+    explicit EventSeen(const QObject* quiet) : mQuiet(quiet) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~EventSeen() override { QCoreApplication::instance()->removeEventFilter(this); }
+    bool Seen() const { return mSeen; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != mQuiet && watched != this && event->type() != QEvent::ChildRemoved)
+            mSeen = true;
+        return false;
+    }
+
+private:
+    const QObject* mQuiet;
+    bool mSeen = false;
+};
+
+} // namespace
+
 WaitEnd WaitForSignalOrEvents(const std::function<bool()>& signalled, unsigned timeoutMs) {
     if (signalled())
         return WaitEnd::Signalled;
     bool expired = false;
     QTimer quiet;
-    if (timeoutMs > 0) {
+    std::optional<EventSeen> seen;
+    if (timeoutMs > 0 && QCoreApplication::instance()) {
+        // Quiet means no event at all: once one has come, its handler may run long (a nested
+        // fetch, a notice) and the quiet time counts again only after the batch, so the timer
+        // going off inside such a handler does not end this wait.
+        seen.emplace(&quiet);
         quiet.setSingleShot(true);
-        QObject::connect(&quiet, &QTimer::timeout, [&expired] { expired = true; });
+        QObject::connect(&quiet, &QTimer::timeout, [&expired, &seen] {
+            if (!seen->Seen())
+                expired = true;
+        });
         quiet.start(static_cast<int>(std::min<unsigned>(timeoutMs, INT32_MAX)));
     }
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

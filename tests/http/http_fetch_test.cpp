@@ -103,6 +103,29 @@ TEST(FetchQuietTime, EventsProlongTheWaitPastTheTimeout) {
     EXPECT_EQ(HTTPReadString(server.Url("/trickle"), 900), "");
 }
 
+// A tick that runs a nested fetch of about 750 ms while the outer one waits for a slow
+// three-byte answer: the outer quiet time goes off inside the tick, but it counts only from the
+// end of the tick's handler, so the outer fetch still gets its answer.
+TEST(FetchQuietTime, ALongHandlerDoesNotCutTheOuterWaitShort) {
+    test::ScriptedServer slow([](const std::string&, int) {
+        return test::Answer{
+            {"HTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\na", 600}, {"b", 600}, {"c"}};
+    });
+    test::ScriptedServer report([](const std::string&, int) {
+        return test::Answer{{"", 750}, {"HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok"}};
+    });
+    bool ticked = false;
+    QTimer tick;
+    tick.setSingleShot(true);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        HTTPReadString(report.Url("/report"), 900);
+        ticked = true;
+    });
+    tick.start(300);
+    EXPECT_EQ(HTTPReadString(slow.Url("/cfg.db"), 900), "abc");
+    EXPECT_TRUE(ticked);
+}
+
 struct BrokenRow {
     const char* name;
     std::string answer;
