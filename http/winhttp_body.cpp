@@ -45,7 +45,14 @@ Next Worker::ChooseBody() {
     CheckAbort();
     t.outputToFile = false;
     if ((t.status == 200 || t.status == 206) && !s.outputFileName.empty()) {
+        std::unique_lock lock(t.fileLock);
+        if (Stopped()) {
+            lock.unlock();
+            CheckAbort();
+        }
         auto file = std::make_unique<TWinHTTPFileStream>(s.outputFileName, t.startOffset == 0);
+        t.fileOpened = t.fileOpened || file->isOpen();
+        lock.unlock();
         if (file->isOpen()) {
             if (t.startOffset)
                 file->seek(t.startOffset);

@@ -24,10 +24,13 @@ TCustomWinHTTP::TCustomWinHTTP(TComponent* owner)
 
 TCustomWinHTTP::~TCustomWinHTTP() {
     Destroying();
-    StopTransfer(!mThread->GetSuspended());
+    StopTransfer();
     delete mThread; // abandons a worker that still runs
-    if (mTransfer)
+    if (mTransfer) {
+        if (mTransfer->abortRequested)
+            mTransfer->DeleteAbortedFile();
         std::lock_guard wait(mTransfer->workerEvent); // an event it is firing returns first
+    }
 }
 
 bool TCustomWinHTTP::Read(bool wait) {
@@ -59,13 +62,21 @@ void TCustomWinHTTP::Abort(bool deleteOutputFile, bool immediately) {
         return;
     t->deleteOnAbort = deleteOutputFile;
     if (!immediately) {
+        // The worker finishes it at its next check; a worker past its last check, whose end
+        // is still to run, leaves it to that end.
+        t->abortRequested = true;
         mThread->Terminate(false);
         t->cancel->Cancel(); // a call that waits for the network returns to its check
         return;
     }
-    StopTransfer(!t->inCall && !mThread->GetSuspended());
+    StopTransfer();
     mThread->Terminate(true);
-    Release(*t);
+    FinishAbort(*t);
+}
+
+void TCustomWinHTTP::FinishAbort(winhttp::Transfer& t) {
+    t.DeleteAbortedFile();
+    Release(t);
     if (OnAborted && !IsDestroying())
         OnAborted(this);
 }

@@ -159,9 +159,12 @@ private:
     void ThreadDone(TComponent* sender);
     void ThreadException(TComponent* sender);
     void ThreadWaitTimeoutExpired(TComponent* sender, bool& terminateThread);
-    // Stops the current transfer's network calls and events; waits for its worker to end
-    // unless the call comes from inside one of its events.
-    void StopTransfer(bool wait);
+    // Stops the current transfer's network calls and events. Never waits for its worker: one
+    // that is stuck (a name lookup that takes long) is left to end by itself.
+    void StopTransfer();
+    // The end of an abort on the GUI thread: the output file goes when asked for, then
+    // OnAborted.
+    void FinishAbort(winhttp::Transfer& transfer);
     // Not busy any more, when `transfer` is still the current one.
     void Release(const winhttp::Transfer& transfer);
 

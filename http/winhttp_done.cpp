@@ -37,6 +37,13 @@ void TCustomWinHTTP::ThreadDone(TComponent*) {
         return;
     t->doneRun = true;
     const InCall inCall(t->inCall);
+    if (t->abortRequested) {
+        // Asked for after the worker's last check: an abort all the same.
+        t->CloseHandles();
+        t->ReleaseBody();
+        FinishAbort(*t);
+        return;
+    }
     const auto alive = AliveToken();
     const auto gone = [&] { return alive.expired() || t->killed; };
     const std::string& fileName = t->settings.outputFileName;
@@ -120,20 +127,15 @@ void TCustomWinHTTP::ThreadWaitTimeoutExpired(TComponent*, bool& terminateThread
     if (alive.expired() || !terminateThread)
         return;
     if (const std::shared_ptr<winhttp::Transfer> t = mTransfer) {
-        // Its handles are closed and its body released by the worker, which ends now.
-        StopTransfer(!mThread->GetSuspended());
+        // Its handles are closed and its body released by the worker, which ends by itself.
+        StopTransfer();
         Release(*t);
     }
 }
 
-void TCustomWinHTTP::StopTransfer(bool wait) {
-    const std::shared_ptr<winhttp::Transfer> t = mTransfer;
-    if (!t || t->killed)
-        return;
-    const bool live = !t->inCall && !t->doneRun && !t->aborted && !t->executed;
-    t->Kill();
-    if (wait && live && mThread->Running())
-        mThread->WaitFor();
+void TCustomWinHTTP::StopTransfer() {
+    if (const std::shared_ptr<winhttp::Transfer> t = mTransfer)
+        t->Kill();
 }
 
 void TCustomWinHTTP::Release(const winhttp::Transfer& transfer) {
@@ -150,18 +152,29 @@ void Transfer::CloseHandles() {
     session.reset();
 }
 
-void Transfer::ReleaseBody() {
+void Transfer::ReleaseBody(bool touchFile) {
     buffer.clear();
     buffer.shrink_to_fit();
     const bool wasFile = outputToFile;
     body.reset();
-    if (wasFile && settings.incomplete != TWinHTTPFileAttributes{atrArchive})
+    if (touchFile && wasFile && settings.incomplete != TWinHTTPFileAttributes{atrArchive})
         SetFileAttr(settings.outputFileName, settings.incomplete);
     outputToFile = false;
 }
 
+void Transfer::DeleteAbortedFile() {
+    std::lock_guard lock(fileLock);
+    if (fileOpened && deleteOnAbort)
+        QFile::remove(QString::fromStdString(settings.outputFileName));
+    fileOpened = false;
+}
+
 void Transfer::Kill() {
-    killed = true;
+    {
+        // Taken so that a worker opening the output file has either done so or sees the stop.
+        std::lock_guard lock(fileLock);
+        killed = true;
+    }
     cancel->Cancel();
 }
 

@@ -27,16 +27,10 @@ void Worker::CheckAbort() {
 
 void Worker::AbortCleanup() {
     t.CloseHandles();
-    const bool wasFile = t.outputToFile;
-    t.ReleaseBody();
-    if (wasFile && t.deleteOnAbort)
-        QFile::remove(QString::fromStdString(s.outputFileName));
+    // Stopped from the GUI thread, which has dealt with the file already.
+    t.ReleaseBody(!t.killed);
     t.aborted = true;
-    OnGuiThread([this](TCustomWinHTTP& c) {
-        c.Release(t);
-        if (c.OnAborted)
-            c.OnAborted(&c);
-    });
+    OnGuiThread([this](TCustomWinHTTP& c) { c.FinishAbort(t); });
 }
 
 void Worker::OnGuiThread(const std::function<void(TCustomWinHTTP&)>& call) {

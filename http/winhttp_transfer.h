@@ -54,6 +54,9 @@ struct Transfer {
     // component's end): nothing of it reaches the component any more.
     std::atomic<bool> killed{false};
     std::atomic<bool> deleteOnAbort{false};
+    // Abort without "at once": the worker or the end of the transfer, whichever comes first,
+    // finishes it.
+    std::atomic<bool> abortRequested{false};
     std::atomic<bool> inCall{false}; // one of its marshalled calls runs on the GUI thread
     // Held while an event runs on the worker, so that a stop can wait for it to return.
     std::mutex workerEvent;
@@ -63,6 +66,11 @@ struct Transfer {
     std::unique_ptr<platform::HttpConnection> connection;
     std::unique_ptr<platform::HttpRequest> request;
     std::unique_ptr<QFile> localFile;
+    // The worker opens the output file under this lock only while the transfer is not
+    // stopped, so that a stop on the GUI thread that deletes it is never followed by its
+    // creation. fileOpened: guarded by it.
+    std::mutex fileLock;
+    bool fileOpened = false;
 
     int status = -1;
     std::uint32_t dataSize = 0, bytesRead = 0, startOffset = 0, endOffset = 0, chunkSize = 4096;
@@ -89,8 +97,13 @@ struct Transfer {
 
     // Local file, request, connection, session.
     void CloseHandles();
-    // Frees the buffer and the body stream; an output file gets its Incomplete attributes.
-    void ReleaseBody();
+    // Frees the buffer and the body stream; an output file gets its Incomplete attributes
+    // unless `touchFile` is false (a stopped worker leaves the file's name alone: it may be
+    // deleted, or taken by the next transfer).
+    void ReleaseBody(bool touchFile = true);
+    // On the GUI thread: deletes the output file if the transfer opened it and the abort asks
+    // for it.
+    void DeleteAbortedFile();
     // Stops it from the GUI thread: no more events, network calls return at once.
     void Kill();
 };

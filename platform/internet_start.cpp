@@ -73,6 +73,11 @@ bool HttpRequest::Impl::Start() {
         return false;
     curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+#if LIBCURL_VERSION_NUM >= 0x075700
+    // A stopped exchange leaves a slow name lookup to finish on its own instead of waiting for
+    // it: the lookup's thread frees what it holds when it returns.
+    curl_easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);
+#endif
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 0L); // followed here, one by one
     curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, kCurlBufferSize);
