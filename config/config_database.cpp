@@ -42,11 +42,12 @@ void LoadConfig(ConfigHost& host) {
     bool elsewhere = true;
     if (ConfigIsUrl(config)) {
         target = kLocalCopy;
-        const std::string body = HTTPReadString(config, kDownloadTimeoutMs);
-        // An empty body is a failed download: the last good copy stays. The copy is replaced
-        // through a temporary file, so that it is never found half written.
-        if (!body.empty() && HoldsDatabaseKey(body))
-            WriteWholeFile(body, kLocalCopy, "wt");
+        const FetchedBody fetched = HTTPReadBody(config, kDownloadTimeoutMs);
+        // An empty body is a failed download, and one cut short (a dropped connection before
+        // the last chunk) would lose the keys after the cut: the last good copy stays. The
+        // copy is replaced through a temporary file, so that it is never found half written.
+        if (fetched.whole && !fetched.body.empty() && HoldsDatabaseKey(fetched.body))
+            WriteWholeFile(fetched.body, kLocalCopy, "wt");
     } else {
         // Kept as the stored name and resolved once by each use: a resolved path may be longer
         // than a stored name can be, and resolving it a second time would refuse it.

@@ -35,11 +35,18 @@ void SetProductWebHost(std::string host) {
 }
 
 std::string HTTPReadString(const std::string& url, int timeout) {
+    return HTTPReadBody(url, timeout).body;
+}
+
+FetchedBody HTTPReadBody(const std::string& url, int timeout) {
     if (url.empty())
         return {};
     const FetchRunning running;
     TSimpleWinHTTPLoader loader(url, timeout);
-    return loader.ReadString();
+    FetchedBody fetched;
+    fetched.body = loader.ReadString();
+    fetched.whole = loader.Whole();
+    return fetched;
 }
 
 TSimpleWinHTTPLoader::TSimpleWinHTTPLoader(const std::string& url, int timeout)
@@ -61,12 +68,14 @@ TSimpleWinHTTPLoader::~TSimpleWinHTTPLoader() = default;
 
 std::string TSimpleWinHTTPLoader::ReadString() {
     mResult.clear();
+    mWhole = false;
     mHTTP->Read(false);
     return std::move(mResult);
 }
 
 void TSimpleWinHTTPLoader::HandleDone(TComponent*, const std::string&, std::uint32_t,
                                       QIODevice* stream) {
+    mWhole = mHTTP->BodyWhole();
     // The stream is released right after this event: a memory body read whole is taken over.
     auto* memory = dynamic_cast<TWinHTTPMemoryStream*>(stream);
     if (memory && memory->pos() == 0)

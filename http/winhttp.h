@@ -16,6 +16,14 @@ namespace quelmo {
 // milliseconds, for each network step and for each quiet spell of the wait (0: no limit).
 std::string HTTPReadString(const std::string& url, int timeout);
 
+// What HTTPReadString returns, and whether that body arrived whole (see
+// TCustomWinHTTP::BodyWhole); a failure is an empty body that is not whole.
+struct FetchedBody {
+    std::string body;
+    bool whole = false;
+};
+FetchedBody HTTPReadBody(const std::string& url, int timeout);
+
 // How many HTTPReadString calls are waiting on the GUI thread (nested ones counted).
 int FetchesRunning();
 
@@ -29,6 +37,8 @@ public:
 
     // The body, as HandleDone took it by the time the transfer's wait ended.
     std::string ReadString();
+    // Whether the body ReadString returned arrived whole.
+    bool Whole() const { return mWhole; }
     void HandleDone(TComponent* sender, const std::string& contentType, std::uint32_t fileSize,
                     QIODevice* stream);
     TWinHTTPPragmaNoCache& HTTP() const { return *mHTTP; }
@@ -36,6 +46,7 @@ public:
 private:
     std::unique_ptr<TWinHTTPPragmaNoCache> mHTTP;
     std::string mResult;
+    bool mWhole = false;
 };
 
 // The bytes from the stream's position (or its start) to its end, as they are.

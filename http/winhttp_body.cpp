@@ -76,6 +76,7 @@ Next Worker::BodyLoop() {
     // 15, 16. The body, chunk by chunk; a resumed file is checked against its last chunk.
     bool resumeCheck = t.startOffset && t.outputToFile;
     t.bytesRead = 0;
+    t.bodyEnded = false;
     // A body kept in memory receives the bytes straight from the network, chunk by chunk all
     // the same, instead of through the transfer buffer.
     auto* memory = t.request ? dynamic_cast<TWinHTTPMemoryStream*>(t.body.get()) : nullptr;
@@ -96,8 +97,10 @@ Next Worker::BodyLoop() {
         } else {
             ok = t.request->Read(memory ? nullptr : t.buffer.data(), t.chunkSize, count);
         }
-        if (!ok || count == 0)
+        if (!ok || count == 0) {
+            t.bodyEnded = ok;
             break;
+        }
         t.bytesRead += static_cast<std::uint32_t>(count);
         if (resumeCheck) {
             resumeCheck = false;

@@ -134,6 +134,10 @@ public:
     std::string GetHostName() const;
 
     bool Busy() const { return mBusy; }
+    // In OnDone: the body arrived whole, ended as its answer said it would (its length, its
+    // last chunk, or the close of a connection that delimits it). A chunked body whose
+    // connection dropped is handed to OnDone as well, but is not whole.
+    bool BodyWhole() const { return mBodyWhole; }
     TWinHTTPPOSTMethod POSTMethod() const { return mPOSTMethod; }
     // KB per second of the last progress figures; -1 before the first.
     float TransferRate() const { return mTransferRate; }
@@ -179,6 +183,7 @@ private:
     std::uint32_t mEndOffset = 0;
     int mTransferBufferSize = 4096;
     bool mBusy = false;
+    bool mBodyWhole = false;
 };
 
 class TWinHTTP : public TCustomWinHTTP {

@@ -74,6 +74,7 @@ void TCustomWinHTTP::ThreadDone(TComponent*) {
         }
         if (t->success) {
             const bool toFile = t->outputToFile;
+            mBodyWhole = t->bodyEnded;
             if (toFile) {
                 t->ReleaseBody(); // closes the file
                 Release(*t);
@@ -83,6 +84,9 @@ void TCustomWinHTTP::ThreadDone(TComponent*) {
             if (OnDone)
                 OnDone(this, t->contentType, t->bytesRead + t->startOffset,
                        toFile ? nullptr : t->body.get());
+            if (gone())
+                return;
+            mBodyWhole = false;
         } else if (IsAnswer(t->status)) {
             if (OnConnLost)
                 OnConnLost(this, t->contentType, t->dataSize, t->bytesRead, t->body.get());

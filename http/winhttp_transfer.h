@@ -82,6 +82,7 @@ struct Transfer {
     bool continueDownload = true;
     bool uploadSent = false;
     bool alreadyComplete = false; // a resumed file that the server says is whole
+    bool bodyEnded = false;       // the body loop met the body's proper end
     int passwordRounds = 0, proxyRounds = 0;
     std::string username, password; // those of the request
 

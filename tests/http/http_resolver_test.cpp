@@ -61,6 +61,10 @@ struct StopRow {
     std::function<void(std::unique_ptr<TWinHTTP>&)> stop;
 };
 
+void PrintTo(const StopRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class StopDuringLookup : public ::testing::TestWithParam<StopRow> {};
 
 TEST_P(StopDuringLookup, ReturnsAtOnceAndAbortsPromptly) {
