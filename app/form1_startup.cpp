@@ -138,7 +138,7 @@ void TForm1::EndSession() {
     platform::SleepEvents().Stop();
     mShowRequests.reset();
     InstanceMutex.reset();
-    // Leaves every event loop, a notice's included.
+    // Leaves every event loop, a fetch's included.
     QCoreApplication::exit(0);
 }
 
