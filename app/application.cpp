@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/form1.h"
+#include "power/stuff.h"
 
 #include <QMessageBox>
 #include <QPointer>
@@ -48,6 +49,8 @@ int RunQuelmo(int argc, char** argv) {
         QPointer<TForm1> form = new TForm1();
         if (StartupComplete)
             QuelmoApplication::exec();
+        else
+            WaitForNotices(); // why the start-up was refused
         // "Exit!" has released the window already; a refused start-up or a session end has not.
         delete form.data();
     } catch (const std::exception& e) {

@@ -24,6 +24,7 @@ class QTimer;
 namespace quelmo {
 
 namespace platform {
+class AbruptEndWatch;
 class ShowRequestListener;
 class TerminationSignal;
 } // namespace platform
@@ -134,6 +135,9 @@ public:
     // The desktop session or the process is ending (log-out, SIGTERM): saves as "Exit!" does,
     // takes the icon down, releases the lock and leaves the message loop with 0.
     void EndSession();
+    // The process ends with no time for more (the display server went away): saves as a
+    // log-out does, once.
+    void SaveForSessionEnd();
     // A power event; the suspend query re-arms the wake-up timer for the next switch-on.
     void PowerBroadcast(int code);
     // The tick.
@@ -201,6 +205,7 @@ private:
     bool mEnding = false;
     std::unique_ptr<platform::ShowRequestListener> mShowRequests;
     std::unique_ptr<platform::TerminationSignal> mTermination;
+    std::unique_ptr<platform::AbruptEndWatch> mAbruptEnd;
 };
 
 } // namespace quelmo

@@ -4,6 +4,7 @@
 #include "config/paths.h"
 #include "config/settings.h"
 #include "http/winhttp.h"
+#include "platform/abrupt_end.h"
 #include "platform/clock.h"
 #include "platform/instance_lock.h"
 #include "platform/show_request.h"
@@ -120,6 +121,7 @@ void TForm1::WatchOutside() {
     mShowRequests = std::make_unique<platform::ShowRequestListener>(
         platform::InstanceLockName(), [this] { TrayIcon->Restore(); });
     mTermination = std::make_unique<platform::TerminationSignal>([this] { EndSession(); });
+    mAbruptEnd = std::make_unique<platform::AbruptEndWatch>([this] { SaveForSessionEnd(); });
     // Saving is all the session needs from us; a log-out is never held up or cancelled.
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { EndSession(); });
@@ -129,20 +131,27 @@ void TForm1::EndSession() {
     if (mEnding)
         return;
     mEnding = true;
-    DetachTick();
-    if (StartupComplete)
-        SaveAll(*this);
-    // Saved now: the destruction that follows leaves the files alone.
-    StartupComplete = false;
+    SaveForSessionEnd();
     TrayIcon->EndSession();
     platform::SleepEvents().Stop();
     mShowRequests.reset();
     InstanceMutex.reset();
-    // Leaves every event loop, a notice's included.
+    // Leaves every event loop, a fetch's included.
     QCoreApplication::exit(0);
 }
 
+void TForm1::SaveForSessionEnd() {
+    DetachTick();
+    if (!StartupComplete)
+        return;
+    // Cleared first: the destruction that follows, or an end that comes during the save,
+    // leaves the files alone.
+    StartupComplete = false;
+    SaveAll(*this);
+}
+
 TForm1::~TForm1() {
+    mAbruptEnd.reset();
     DetachTick();
     if (StartupComplete)
         SaveAll(*this);

@@ -62,7 +62,7 @@ std::string UsageReportUrl(int kwhUsed, int kwhSaved, std::uint32_t deviceId) {
 
 void TForm1::Timer1Timer() {
     if (mTickAttached)
-        ScheduleNextTick(); // first, so that ticks keep coming inside a notice or a fetch
+        ScheduleNextTick(); // first, so that ticks keep coming inside a fetch
 
     const DayCount reading = LocalStandardNow();
     const long long jumpMillis = std::llround((reading - LastClock) * 86400000.0);
@@ -150,7 +150,7 @@ void TForm1::Timer1Timer() {
     const long long minutes = s / 60, seconds = s % 60;
 
     if (WallClockNow() - StartTime < kTenMinutes) {
-        StartTime = 0; // fires once per run, and before the notice lets nested ticks in
+        StartTime = 0; // fires once per run, and before a nested tick could see it
         if (DelayedOffSeconds == 0) {
             Abort->hide();
             Resume->show();

@@ -7,16 +7,22 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstddef>
 #include <fcntl.h>
+#include <iterator>
 #include <unistd.h>
+#include <utility>
 
 namespace quelmo::platform {
 
 namespace {
 int gPipe[2] = {-1, -1};
-struct sigaction gPrevious {};
+// SIGHUP follows SIGTERM at once when systemd stops a session's scope; SIGINT is a terminal's.
+constexpr int kEndings[] = {SIGTERM, SIGHUP, SIGINT};
+struct sigaction gPrevious[std::size(kEndings)]{};
+bool gCaught[std::size(kEndings)] = {};
 
-extern "C" void OnSigterm(int) {
+extern "C" void OnEnding(int) {
     const int saved = errno;
     const char byte = 1;
     // A full pipe already holds a wake-up; the byte may be dropped.
@@ -38,17 +44,27 @@ TerminationSignal::TerminationSignal(std::function<void()> onTerminate)
             mOnTerminate();
     });
     struct sigaction action {};
-    action.sa_handler = OnSigterm;
+    action.sa_handler = OnEnding;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    mActive = ::sigaction(SIGTERM, &action, &gPrevious) == 0;
+    for (std::size_t i = 0; i < std::size(kEndings); ++i) {
+        // A hang-up or interrupt that was ignored when we started (nohup, a background job)
+        // stays ignored.
+        if (kEndings[i] != SIGTERM && ::sigaction(kEndings[i], nullptr, &gPrevious[i]) == 0 &&
+            gPrevious[i].sa_handler == SIG_IGN)
+            continue;
+        gCaught[i] = ::sigaction(kEndings[i], &action, &gPrevious[i]) == 0;
+    }
+    mActive = gCaught[0];
 }
 
 TerminationSignal::~TerminationSignal() {
-    if (mActive)
-        ::sigaction(SIGTERM, &gPrevious, nullptr);
     if (!mNotifier)
-        return; // the pipe belongs to another instance, or was never made
+        return; // the pipe and the handlers belong to another instance, or were never made
+    for (std::size_t i = 0; i < std::size(kEndings); ++i) {
+        if (std::exchange(gCaught[i], false))
+            ::sigaction(kEndings[i], &gPrevious[i], nullptr);
+    }
     mNotifier.reset();
     ::close(gPipe[0]);
     ::close(gPipe[1]);

@@ -1,23 +1,50 @@
 #include "power/stuff.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QMessageBox>
+#include <QTimer>
 
-#include <optional>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace quelmo {
 
 namespace {
-bool gNoticeOpen = false;
+// A notice on screen, or about to be; `box` is only compared (null while the presenter seam
+// stands in for the box).
+struct OpenNotice {
+    std::string text;
+    const QMessageBox* box;
+};
+std::vector<OpenNotice> gOpen;
 int gHolds = 0;
-std::optional<std::string> gHeldNotice;
+std::vector<std::string> gHeld;
 NoticePresenter gPresenter;
 BeepSink gBeepSink;
 
-void ShowModalBox(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromLatin1(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+bool IsOpen(const std::string& text) {
+    return std::any_of(gOpen.begin(), gOpen.end(),
+                       [&](const OpenNotice& notice) { return notice.text == text; });
+}
+
+void Forget(const std::string& text, const QMessageBox* box) {
+    std::erase_if(
+        gOpen, [&](const OpenNotice& notice) { return notice.text == text && notice.box == box; });
+}
+
+// Nobody may be at the PC for months: the box never waits for its OK. It opens once the
+// event loop runs, so that a notice raised during start-up holds nothing of it back.
+void OpenBox(const std::string& text) {
+    auto* box =
+        new QMessageBox(QMessageBox::NoIcon, QString(), QString::fromLatin1(text), QMessageBox::Ok);
+    box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    gOpen.push_back({text, box});
+    QObject::connect(box, &QDialog::finished, [text, box] { Forget(text, box); });
+    QObject::connect(box, &QObject::destroyed, [text, box] { Forget(text, box); });
+    QTimer::singleShot(0, box, [box] { box->show(); });
 }
 } // namespace
 
@@ -28,7 +55,7 @@ void SetBeepSink(BeepSink sink) {
     gBeepSink = std::move(sink);
 }
 bool NoticeIsOpen() {
-    return gNoticeOpen;
+    return !gOpen.empty();
 }
 
 void DefaultBeep() {
@@ -39,22 +66,37 @@ void DefaultBeep() {
 }
 
 void ShowNotice(const std::string& text) {
-    if (gHolds > 0 && !gNoticeOpen && !gHeldNotice) {
-        gHeldNotice = text; // it beeps when it is shown
+    const bool known = IsOpen(text) || std::find(gHeld.begin(), gHeld.end(), text) != gHeld.end();
+    if (gHolds > 0 && !known) {
+        gHeld.push_back(text); // it beeps when it is shown
         return;
     }
     DefaultBeep();
-    if (gNoticeOpen || gHolds > 0)
+    // The same notice again (a tick's, say) does not pile up a second box.
+    if (known)
         return;
-    gNoticeOpen = true;
-    // Ticks keep running inside the box's event loop; the flag keeps them from stacking boxes.
-    struct Reset {
-        ~Reset() { gNoticeOpen = false; }
-    } reset;
-    if (gPresenter)
-        gPresenter(text);
-    else
-        ShowModalBox(text);
+    if (!gPresenter) {
+        OpenBox(text);
+        return;
+    }
+    gOpen.push_back({text, nullptr});
+    struct Close {
+        const std::string& text;
+        ~Close() { Forget(text, nullptr); }
+    } close{text};
+    gPresenter(text);
+}
+
+void WaitForNotices() {
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (gOpen.empty())
+            loop.quit();
+    });
+    poll.start(100);
+    if (!gOpen.empty())
+        loop.exec();
 }
 
 NoticeHold::NoticeHold() {
@@ -62,11 +104,10 @@ NoticeHold::NoticeHold() {
 }
 
 NoticeHold::~NoticeHold() {
-    if (--gHolds > 0 || !gHeldNotice)
+    if (--gHolds > 0)
         return;
-    const std::string text = std::move(*gHeldNotice);
-    gHeldNotice.reset();
-    ShowNotice(text);
+    for (const std::string& text : std::exchange(gHeld, {}))
+        ShowNotice(text);
 }
 
 } // namespace quelmo

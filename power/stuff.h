@@ -20,14 +20,18 @@ inline constexpr double kUnixEpochDay = 25569.0;
 // The platform's default beep.
 void DefaultBeep();
 
-// Beep, then a modal OK box with an empty caption; while a box is open, a further notice
-// only beeps.
+// Beep, then an OK box with an empty caption. The box holds nothing back: it opens once the
+// event loop runs and stays until somebody presses OK, however long that takes. A notice whose
+// text is already open only beeps.
 void ShowNotice(const std::string& text);
 bool NoticeIsOpen();
+// Serves events until every notice has been answered: for a program that ends without running
+// its message loop, so that its last words are still read.
+void WaitForNotices();
 
-// For work that must not wait for somebody to press OK (a switch-off). While a hold exists, the
-// first notice opens no box: it is shown when the last hold ends. Later ones only beep, as they
-// would with its box open.
+// For work that the notices should follow (a switch-off, a suspend being prepared). While a
+// hold exists, notices open nothing: each is shown when the last hold ends. One already held or
+// open only beeps.
 class NoticeHold {
 public:
     NoticeHold();
@@ -36,8 +40,9 @@ public:
     NoticeHold& operator=(const NoticeHold&) = delete;
 };
 
-// Test seams: the presenter stands in for the modal box (it runs while the box counts as open),
-// the beep sink for the speaker. Pass nullptr for the real ones.
+// Test seams: the presenter stands in for the box and is called where the box would be made
+// (its notice counts as open while it runs), the beep sink for the speaker. Pass nullptr for
+// the real ones.
 using NoticePresenter = std::function<void(const std::string& text)>;
 void SetNoticePresenter(NoticePresenter presenter);
 using BeepSink = std::function<void()>;

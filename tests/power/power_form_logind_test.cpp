@@ -7,10 +7,13 @@
 #include "tests/power/logind_form_fixture.h"
 #include "tests/power/timer_probe.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 
 namespace quelmo::test {
 namespace {
@@ -181,6 +184,44 @@ TEST_F(SwitchOffTest, TheScheduleHibernatesInTheLastSecondBeforeTheOffSlot) {
     EXPECT_EQ(arms[0].due, WakeDueTime(601.0 / 86400));
     EXPECT_TRUE(Requests(arms[0].callsBefore).empty());
     EXPECT_NEAR(WakeSecondsLeft(), 601.0, 2.0);
+}
+
+// Nobody is at the PC to answer the start-up's notice: construction, the tray icon, the window
+// and the schedule's switch-off go on without it.
+TEST_F(SwitchOffTest, AnUnansweredStartUpNoticeHoldsNothingBack) {
+    ASSERT_TRUE(SetAnswer("CanPowerOff", "no"));
+    SetNoticePresenter(nullptr); // the real boxes
+    // A box that waits for its OK would be pressed here, long after the start.
+    int pressed = 0;
+    QTimer late;
+    QObject::connect(&late, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+                ++pressed;
+                box->done(QMessageBox::Ok);
+            }
+    });
+    late.start(3000);
+    StartBeforeTheOffSlot(9, 39, 0); // the off slot begins 21 minutes after the start
+    EXPECT_EQ(pressed, 0) << "start-up waited for somebody to press OK";
+    EXPECT_FALSE(form->isHidden());
+    EXPECT_TRUE(tray.state.shown);
+    QCoreApplication::processEvents();
+    std::vector<std::string> open;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+            open.push_back(box->text().toStdString());
+    EXPECT_EQ(open, std::vector<std::string>{"AdjustTokenPrivileges(SeShutdownPrivilege)\nFailed"});
+
+    Tick(20 * 60 + 58); // to 09:59:58
+    EXPECT_TRUE(Requests(mock->Calls()).empty());
+    Tick(); // 09:59:59, the box still unanswered
+    EXPECT_EQ(Requests(mock->Calls()), std::vector<std::string>{"Suspend True"});
+    late.stop();
+    EXPECT_EQ(pressed, 0);
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(widget))
+            box->done(QMessageBox::Ok);
 }
 
 // --- Start-up
