@@ -1,5 +1,7 @@
 // Step 1 of start-up: the window and its controls, as the control table lists them.
 #include "app/form1.h"
+#include "power/linux_wording.h"
+#include "power/texts.h"
 
 #include "schedule/schedule_row.h"
 #include "tray/trayicon.h"
@@ -146,8 +148,8 @@ void TForm1::BuildControls() {
     ConfigBox = MakeGroup(this, "ConfigBox", "Configuration", QRect(0, 216, 609, 345));
     ConfigBox->setAutoFillBackground(true);
     ConfigBox->hide();
-    PowerOptions =
-        MakeButton(ConfigBox, "PowerOptions", "PC Power Options", QRect(458, 262, 142, 28));
+    PowerOptions = MakeButton(ConfigBox, "PowerOptions", wording::kPowerSettingsButton,
+                              QRect(458, 262, 142, 28));
     DelayedOffG = MakeGroup(ConfigBox, "DelayedOffG", "Delayed Off", QRect(8, 154, 196, 98));
     DelayedOff = MakeButton(DelayedOffG, "DelayedOff", "Switch Off", QRect(8, 60, 104, 28));
     DelayedOff->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
@@ -179,7 +181,7 @@ void TForm1::BuildControls() {
                              QRect(24, 128, 110, 26), &LoginLabel);
     LoginLabel->setStyleSheet(QStringLiteral("color: white;"));
 
-    PassBox = MakeGroup(ConfigBox, "PassBox", "Change Pasword", QRect(412, 154, 189, 98));
+    PassBox = MakeGroup(ConfigBox, "PassBox", wording::kChangePassword, QRect(412, 154, 189, 98));
     Pass1 = MakePasswordEdit(PassBox, "Pass1", "    New Password", QRect(4, 24, 104, 22),
                              QRect(108, 22, 72, 22), &Pass1Label);
     Pass2 = MakePasswordEdit(PassBox, "Pass2", "        Confirm", QRect(4, 48, 104, 22),
@@ -218,7 +220,7 @@ void TForm1::BuildControls() {
 
     ShowDetails = MakeButton(this, "ShowDetails", "Show Details", QRect(446, 62, 140, 28));
     AutoStart = Make<QCheckBox>(ConfigBox, "AutoStart", QRect(254, 306, 152, 22));
-    AutoStart->setText(QStringLiteral("Start with Windows"));
+    AutoStart->setText(Texts::tr(wording::kStartAtLogIn));
 
     NowButton = MakeButton(DelayedOffG, "NowButton", "Now!", QRect(118, 60, 70, 28));
     LogOff = MakeButton(ConfigBox, "LogOff", "LogOff", QRect(477, 302, 60, 30));

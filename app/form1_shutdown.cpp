@@ -1,5 +1,7 @@
 // The switch-off controls and the off-action fallback.
 #include "app/form1.h"
+#include "power/linux_wording.h"
+#include "power/texts.h"
 
 #include "config/settings.h"
 #include "power/switchoff.h"
@@ -121,7 +123,7 @@ void TForm1::OffActionChange(QComboBox* sender) {
         sender->setCurrentIndex(fallback); // programmatic: raises no change event
         DefaultBeep();
         PowerOptionsClick();
-        ShowNotice(message + "\nCheck the Windows\nPower Options dialogue");
+        ShowNotice(message + Texts::Tr(wording::kCheckPowerSettings));
     }
     TouchLockCountdown();
 }

@@ -1,5 +1,7 @@
 // Start-up, shutdown and the ways out of the program.
 #include "app/form1.h"
+#include "power/linux_wording.h"
+#include "power/texts.h"
 
 #include "config/paths.h"
 #include "config/settings.h"
@@ -56,7 +58,7 @@ void TForm1::Startup() {
         return;
     }
     if (!LoadPowerLibrary()) {
-        ShowNotice("Could not load (or use) PowrProf.dll - Aborting");
+        ShowNotice(Texts::Tr(wording::kPowerManagerUnreachable));
         return;
     }
     ResetProgramState();

@@ -15,7 +15,7 @@ NoticePresenter gPresenter;
 BeepSink gBeepSink;
 
 void ShowModalBox(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromLatin1(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromUtf8(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }

@@ -1,5 +1,7 @@
 #include "power/stuff.h"
 #include "power/ascii_case.h"
+#include "power/linux_wording.h"
+#include "power/texts.h"
 
 #include "platform/process.h"
 
@@ -67,7 +69,11 @@ bool EnablePrivilege(const AccessToken& token, const std::string& privilegeName)
     if (token.grantable.count(privilegeName) != 0)
         return true;
     errno = EPERM;
-    ShowNotice("AdjustTokenPrivileges(" + privilegeName + ")\nFailed");
+    ShowNotice(privilegeName == kShutdownPrivilegeName
+                   ? Texts::Tr(wording::kPowerOffNotPermitted)
+                   : Texts::tr(wording::kPrivilegeNotPermitted)
+                         .arg(QString::fromStdString(privilegeName))
+                         .toStdString());
     return false;
 }
 

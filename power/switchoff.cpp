@@ -3,7 +3,9 @@
 #include "platform/clock.h"
 #include "platform/power_manager.h"
 #include "platform/wake_alarm.h"
+#include "power/linux_wording.h"
 #include "power/stuff.h"
+#include "power/texts.h"
 
 #include <cmath>
 #include <optional>
@@ -20,7 +22,7 @@ void FreePowerLibrary() {
 }
 
 namespace {
-constexpr const char* kShutdownPrivilege = "SeShutdownPrivilege";
+constexpr const char* kShutdownPrivilege = kShutdownPrivilegeName;
 
 // The token is what logind will let this process do: opening it is asking at all, and it
 // fails only when logind gives no answer.
@@ -55,7 +57,7 @@ bool ArmWakeTimer(double days) {
         return false;
     auto& wake = platform::Wake();
     if (!wake.IsCreated() && !wake.Create()) {
-        ShowNotice("CreateWaitableTimer()\nfailed\n" + LastErrorText());
+        ShowNotice(Texts::Tr(wording::kWakeTimerCreateFailed) + LastErrorText());
         return false;
     }
     switch (wake.ArmRelative(WakeDueTime(days))) {
@@ -67,7 +69,7 @@ bool ArmWakeTimer(double days) {
     case platform::WakeArmResult::Failed:
         break;
     }
-    ShowNotice("SetWaitableTimer()\nfailed" + LastErrorText());
+    ShowNotice(Texts::Tr(wording::kWakeTimerSetFailed) + LastErrorText());
     return false;
 }
 
