@@ -12,7 +12,10 @@
 
 namespace quelmo {
 
-const std::array<std::string, 3> ActionNames = {"StandBy", "Hibernate", "ShutDown"};
+// Shown in the action lists through the translation; the lists' item index is what is stored.
+const std::array<std::string, 3> ActionNames = {QT_TRANSLATE_NOOP("Quelmo", "StandBy"),
+                                                QT_TRANSLATE_NOOP("Quelmo", "Hibernate"),
+                                                QT_TRANSLATE_NOOP("Quelmo", "ShutDown")};
 
 bool LoadPowerLibrary() {
     return platform::Power().Connect();
@@ -64,7 +67,7 @@ bool ArmWakeTimer(double days) {
     case platform::WakeArmResult::Armed:
         return true;
     case platform::WakeArmResult::NotSupported:
-        ShowNotice("Wake-up timer\nis not supported");
+        ShowNotice(Texts::Tr("Wake-up timer\nis not supported"));
         return false;
     case platform::WakeArmResult::Failed:
         break;
@@ -89,7 +92,7 @@ bool PerformPowerAction(int code) {
         const auto when =
             static_cast<std::uint64_t>(now.seconds + kShutdownDelaySeconds) * 1000000u +
             static_cast<std::uint64_t>(now.millis) * 1000u;
-        if (power.SchedulePowerOff("The System will shut down in 10 Seconds", when))
+        if (power.SchedulePowerOff(Texts::Tr("The System will shut down in 10 Seconds"), when))
             return true;
         // Refused: a shutdown that is already counting down must not go ahead either.
         return power.CancelScheduledPowerOff();
