@@ -197,8 +197,8 @@ void TForm1::BuildControls() {
 
     kWhSaved = MakeCounter(this, "kWhSaved", QRect(230, 100, 160, 26));
     kWhUsed = MakeCounter(this, "kWhUsed", QRect(230, 62, 160, 26));
-    LUsed = MakeLabel(this, "LUsed", Texts::tr("Used"), QRect(176, 64, 50, 22));
-    LSaved = MakeLabel(this, "LSaved", Texts::tr("Saved"), QRect(176, 102, 50, 22));
+    LUsed = MakeLabel(this, "LUsed", Texts::tr("Used"), QRect(164, 64, 62, 22));
+    LSaved = MakeLabel(this, "LSaved", Texts::tr("Saved"), QRect(164, 102, 62, 22));
     for (QLabel* l : {LUsed, LSaved})
         l->setStyleSheet(QStringLiteral("color: white;"));
 
@@ -225,7 +225,7 @@ void TForm1::BuildControls() {
 
     ShowDetails =
         MakeButton(this, "ShowDetails", Texts::tr("Show Details"), QRect(446, 62, 140, 28));
-    AutoStart = Make<QCheckBox>(ConfigBox, "AutoStart", QRect(254, 306, 152, 22));
+    AutoStart = Make<QCheckBox>(ConfigBox, "AutoStart", QRect(254, 306, 156, 22));
     AutoStart->setText(Texts::tr(wording::kStartAtLogIn));
 
     NowButton = MakeButton(DelayedOffG, "NowButton", Texts::tr("Now!"), QRect(118, 60, 70, 28));

@@ -89,7 +89,7 @@ stimmen nicht überein</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation>Speichern</translation>
+        <translation>Sichern</translation>
     </message>
     <message>
         <source>Mins</source>
@@ -109,11 +109,11 @@ stimmen nicht überein</translation>
     </message>
     <message>
         <source>Exit!</source>
-        <translation>Beenden!</translation>
+        <translation>Ende!</translation>
     </message>
     <message>
         <source>Scheduled Off Action</source>
-        <translation>Geplantes Ausschalten</translation>
+        <translation>Geplante Aktion</translation>
     </message>
     <message>
         <source>Show Details</source>
@@ -125,7 +125,7 @@ stimmen nicht überein</translation>
     </message>
     <message>
         <source>LogOff</source>
-        <translation>Abmelden</translation>
+        <translation>Sperren</translation>
     </message>
     <message>
         <source>Help</source>
@@ -242,7 +242,7 @@ auf diesem Rechner</translation>
     </message>
     <message>
         <source> (But Aborted!)</source>
-        <translation> (Aber abgebrochen!)</translation>
+        <translation> (abgebrochen!)</translation>
     </message>
     <message>
         <source>Pending scheduled shutdown ignored

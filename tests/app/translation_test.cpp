@@ -7,6 +7,7 @@
 #include "tray/trayicon.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTranslator>
 
 #include <vector>
@@ -141,6 +143,37 @@ TEST(TranslationChoice, FollowsTheFirstLanguageThatHasOneUnlessEnglishComesFirst
         EXPECT_EQ(ChooseTranslation(row.languages, available), row.chosen) << row.name;
 }
 
+// The controls whose text is wider than the room the fixed layout gives it, with the widths.
+std::vector<std::string> Overflowing(const QWidget& window) {
+    std::vector<std::string> found;
+    auto check = [&found](const QWidget* w, const QString& text, int room) {
+        const int needed = w->fontMetrics().horizontalAdvance(text);
+        if (!text.isEmpty() && needed > room)
+            found.push_back(w->objectName().toStdString() + " \"" + text.toStdString() +
+                            "\" needs " + std::to_string(needed) + " of " + std::to_string(room));
+    };
+    const QStyle* style = window.style();
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (const auto* box = qobject_cast<const QCheckBox*>(w))
+            check(w, box->text(),
+                  w->width() - style->pixelMetric(QStyle::PM_IndicatorWidth) -
+                      style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+        else if (const auto* button = qobject_cast<const QPushButton*>(w))
+            check(w, button->text(),
+                  w->width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin) -
+                      (button->icon().isNull() ? 0 : button->iconSize().width() + 4));
+        else if (const auto* label = qobject_cast<const QLabel*>(w))
+            check(w, label->text(), label->contentsRect().width());
+        else if (const auto* group = qobject_cast<const QGroupBox*>(w))
+            check(w, group->title(), w->width() - 8);
+        else if (const auto* list = qobject_cast<const QComboBox*>(w))
+            for (int i = 0; i < list->count(); ++i)
+                check(w, list->itemText(i),
+                      w->width() - style->pixelMetric(QStyle::PM_ScrollBarExtent) - 8);
+    }
+    return found;
+}
+
 // The desktop's language as the environment gives it. Qt reads it once per process, so each
 // of these runs as a test program of its own with LANGUAGE set (tests/app/CMakeLists.txt).
 class LanguageTest : public FormTest {
@@ -150,9 +183,18 @@ protected:
         if (qgetenv("LANGUAGE") != language)
             return false;
         InstallTranslations(*QCoreApplication::instance());
+        // Monday 09:00, an hour before the schedule's off slot, the countdown cancelled: the
+        // longest status line, with the details panel open.
         StartAt(2026, 12, 7, 9, 0, 0);
+        WeekSchedule.fill(1);
+        WeekSchedule[60] = 0;
         form->ShowDetailsClick();
         Tick();
+        form->AbortClick();
+        Tick();
+        // For looking at the layout: QUELMO_SCREENSHOT=<file.png> saves the window.
+        if (const QByteArray shot = qgetenv("QUELMO_SCREENSHOT"); !shot.isEmpty())
+            form->grab().save(QString::fromLocal8Bit(shot));
         return true;
     }
 };
@@ -163,8 +205,10 @@ TEST_F(LanguageTest, GermanFromLanguage) {
     EXPECT_EQ(form->PassBox->title(), QString::fromUtf8("Passwort \xc3\xa4ndern"));
     EXPECT_EQ(form->ShowDetails->text(), QStringLiteral("Details verbergen"));
     EXPECT_EQ(form->OffAction->itemText(1), QStringLiteral("Ruhezustand"));
+    EXPECT_EQ(form->Status->text(), QStringLiteral("PC: Standby in 59:58 Minuten (abgebrochen!)"));
     EXPECT_EQ(FormatCountdown(599.0 / 86400), "09:59 Minuten");
     EXPECT_EQ(FormatKwh(1.5), "00001.50 kWh");
+    EXPECT_EQ(Overflowing(*form), std::vector<std::string>{});
     EnableShutdownPrivilege();
     doubles.power.canPowerOff = false;
     EnableShutdownPrivilege();
@@ -176,7 +220,10 @@ TEST_F(LanguageTest, EnglishWhenItComesFirst) {
     if (!StartIn("en_GB:de"))
         GTEST_SKIP() << "runs with LANGUAGE=en_GB:de";
     EXPECT_EQ(form->PassBox->title(), QStringLiteral("Change Password"));
+    EXPECT_EQ(form->Status->text(),
+              QStringLiteral("PC will StandBy in 59:58 Minutes (But Aborted!)"));
     EXPECT_EQ(FormatCountdown(599.0 / 86400), "09:59 Minutes");
+    EXPECT_EQ(Overflowing(*form), std::vector<std::string>{});
 }
 
 } // namespace
