@@ -2,6 +2,8 @@
 
 #include "app/form1.h"
 #include "power/stuff.h"
+#include "app/translations.h"
+#include "power/texts.h"
 
 #include <QMessageBox>
 #include <QPointer>
@@ -29,7 +31,7 @@ void ShowExceptionBox(const QString& message) {
     if (gExceptionBox)
         gExceptionBox(message);
     else
-        QMessageBox::critical(nullptr, QStringLiteral("Quelmo!"), message);
+        QMessageBox::critical(nullptr, Texts::tr("Quelmo!"), message);
 }
 
 bool QuelmoApplication::notify(QObject* receiver, QEvent* event) {
@@ -45,6 +47,7 @@ bool QuelmoApplication::notify(QObject* receiver, QEvent* event) {
 
 int RunQuelmo(int argc, char** argv) {
     QuelmoApplication app(argc, argv);
+    InstallTranslations(app);
     try {
         QPointer<TForm1> form = new TForm1();
         if (StartupComplete)

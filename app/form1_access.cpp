@@ -1,5 +1,6 @@
 // The password lock of the details panel, the password change and Help.
 #include "app/form1.h"
+#include "power/texts.h"
 
 #include "config/files_folder.h"
 #include "config/paths.h"
@@ -87,9 +88,9 @@ void TForm1::LogOffClick() {
 
 void TForm1::ChangePasswordClick() {
     if (Pass1->text().size() < 4) {
-        ShowNotice("New password\nis too short");
+        ShowNotice(Texts::Tr("New password\nis too short"));
     } else if (Pass1->text() != Pass2->text()) {
-        ShowNotice("New password and confirmation\ndo not match");
+        ShowNotice(Texts::Tr("New password and confirmation\ndo not match"));
     } else {
         PasswordScramble = ScramblePassword(Lower(Bytes(Pass1->text())));
         Login->setText(Pass1->text());

@@ -1,5 +1,6 @@
 // What the settings and configuration code reads and sets in the window, and its two buttons.
 #include "app/form1.h"
+#include "power/texts.h"
 
 #include "config/paths.h"
 #include "config/settings.h"
@@ -53,8 +54,8 @@ bool TForm1::SaveEnabled() const {
 }
 
 void TForm1::BrowseClick() {
-    const std::string chosen =
-        BrowseForFile(this, ProgramFolder, ConfigText(), "Config Files (*.db)|*.DB", "db");
+    const std::string chosen = BrowseForFile(this, ProgramFolder, ConfigText(),
+                                             Texts::Tr("Config Files") + " (*.db)|*.DB", "db");
     SetConfigText(ShortPath(chosen));
     TouchLockCountdown();
 }

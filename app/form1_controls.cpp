@@ -1,5 +1,7 @@
 // Step 1 of start-up: the window and its controls, as the control table lists them.
 #include "app/form1.h"
+#include "power/linux_wording.h"
+#include "power/texts.h"
 
 #include "schedule/schedule_row.h"
 #include "tray/trayicon.h"
@@ -26,21 +28,21 @@ template <typename T> T* Make(QWidget* parent, const char* name, QRect geometry)
     return w;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* b = Make<QPushButton>(parent, name, geometry);
-    b->setText(QString::fromLatin1(caption));
+    b->setText(caption);
     return b;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* l = Make<QLabel>(parent, name, geometry);
-    l->setText(QString::fromLatin1(caption));
+    l->setText(caption);
     return l;
 }
 
-QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* g = Make<QGroupBox>(parent, name, geometry);
-    g->setTitle(QString::fromLatin1(caption));
+    g->setTitle(caption);
     return g;
 }
 
@@ -51,7 +53,7 @@ QSpinBox* MakeSpin(QWidget* parent, const char* name, int lo, int hi, QRect geom
 }
 
 // A labelled edit: the label stands left of the field.
-QLineEdit* MakeLabeledEdit(QWidget* parent, const char* name, const char* caption, QRect label,
+QLineEdit* MakeLabeledEdit(QWidget* parent, const char* name, const QString& caption, QRect label,
                            QRect edit, QLabel** labelOut) {
     *labelOut = MakeLabel(parent, (std::string(name) + "Label").c_str(), caption, label);
     auto* e = Make<QLineEdit>(parent, name, edit);
@@ -59,7 +61,7 @@ QLineEdit* MakeLabeledEdit(QWidget* parent, const char* name, const char* captio
     return e;
 }
 
-QLineEdit* MakePasswordEdit(QWidget* parent, const char* name, const char* caption, QRect label,
+QLineEdit* MakePasswordEdit(QWidget* parent, const char* name, const QString& caption, QRect label,
                             QRect edit, QLabel** labelOut) {
     auto* e = MakeLabeledEdit(parent, name, caption, label, edit, labelOut);
     e->setMaxLength(8);
@@ -90,7 +92,7 @@ QLineEdit* MakeCounter(QWidget* parent, const char* name, QRect geometry) {
 void MakeActionList(QComboBox* list) {
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
-    list->setEditText(QStringLiteral("Hibernate"));
+    list->setEditText(Texts::tr("Hibernate"));
 }
 
 QPixmap BackgroundPicture(QSize size) {
@@ -135,7 +137,7 @@ void TForm1::BuildControls() {
     BackGroundImage = Make<QLabel>(this, "BackGroundImage", rect());
     BackGroundImage->setScaledContents(true);
     BackGroundImage->setPixmap(BackgroundPicture(size()));
-    BackGroundImage->setToolTip(QStringLiteral("Delayed Switch Off"));
+    BackGroundImage->setToolTip(Texts::tr("Delayed Switch Off"));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -143,18 +145,20 @@ void TForm1::BuildControls() {
     Timer1->setSingleShot(true);
     Timer1->setInterval(1000);
 
-    ConfigBox = MakeGroup(this, "ConfigBox", "Configuration", QRect(0, 216, 609, 345));
+    ConfigBox = MakeGroup(this, "ConfigBox", Texts::tr("Configuration"), QRect(0, 216, 609, 345));
     ConfigBox->setAutoFillBackground(true);
     ConfigBox->hide();
-    PowerOptions =
-        MakeButton(ConfigBox, "PowerOptions", "PC Power Options", QRect(458, 262, 142, 28));
-    DelayedOffG = MakeGroup(ConfigBox, "DelayedOffG", "Delayed Off", QRect(8, 154, 196, 98));
-    DelayedOff = MakeButton(DelayedOffG, "DelayedOff", "Switch Off", QRect(8, 60, 104, 28));
+    PowerOptions = MakeButton(ConfigBox, "PowerOptions", Texts::tr(wording::kPowerSettingsButton),
+                              QRect(458, 262, 142, 28));
+    DelayedOffG =
+        MakeGroup(ConfigBox, "DelayedOffG", Texts::tr("Delayed Off"), QRect(8, 154, 196, 98));
+    DelayedOff =
+        MakeButton(DelayedOffG, "DelayedOff", Texts::tr("Switch Off"), QRect(8, 60, 104, 28));
     DelayedOff->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     DelayAction = Make<QComboBox>(DelayedOffG, "DelayAction", QRect(8, 26, 104, 26));
     MakeActionList(DelayAction);
 
-    Abort = MakeButton(this, "Abort", "Cancel Shutdown", QRect(205, 158, 200, 40));
+    Abort = MakeButton(this, "Abort", Texts::tr("Cancel Shutdown"), QRect(205, 158, 200, 40));
     Abort->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
     TrayIcon = new TTrayIcon(this);
@@ -162,74 +166,89 @@ void TForm1::BuildControls() {
     TrayIcon->RestoreOn = imMouseDown;
     TrayIcon->PopupMenuOn = imNone;
 
-    Config = MakeLabeledEdit(ConfigBox, "Config", "Config.", QRect(8, 266, 50, 22),
+    Config = MakeLabeledEdit(ConfigBox, "Config", Texts::tr("Config."), QRect(8, 266, 50, 22),
                              QRect(58, 264, 240, 26), &ConfigLabel);
     Config->setText(QStringLiteral("Quelmo.db"));
-    Browse = MakeButton(ConfigBox, "Browse", "Browse", QRect(304, 262, 72, 28));
-    Load = MakeButton(ConfigBox, "Load", "Load", QRect(380, 262, 72, 28));
+    Browse = MakeButton(ConfigBox, "Browse", Texts::tr("Browse"), QRect(304, 262, 72, 28));
+    Load = MakeButton(ConfigBox, "Load", Texts::tr("Load"), QRect(380, 262, 72, 28));
 
-    Status = MakeLabel(this, "Status", "", QRect(0, 8, 610, 40));
+    Status = MakeLabel(this, "Status", QString(), QRect(0, 8, 610, 40));
     Status->setAlignment(Qt::AlignCenter);
     QFont statusFont = Status->font();
     statusFont.setPixelSize(24);
     statusFont.setBold(true);
     Status->setFont(statusFont);
 
-    Login = MakePasswordEdit(this, "Login", "Login", QRect(24, 108, 110, 20),
+    Login = MakePasswordEdit(this, "Login", Texts::tr("Login"), QRect(24, 108, 110, 20),
                              QRect(24, 128, 110, 26), &LoginLabel);
     LoginLabel->setStyleSheet(QStringLiteral("color: white;"));
 
-    PassBox = MakeGroup(ConfigBox, "PassBox", "Change Pasword", QRect(412, 154, 189, 98));
-    Pass1 = MakePasswordEdit(PassBox, "Pass1", "    New Password", QRect(4, 24, 104, 22),
+    PassBox = MakeGroup(ConfigBox, "PassBox", Texts::tr(wording::kChangePassword),
+                        QRect(412, 154, 189, 98));
+    Pass1 = MakePasswordEdit(PassBox, "Pass1", Texts::tr("    New Password"), QRect(4, 24, 104, 22),
                              QRect(108, 22, 72, 22), &Pass1Label);
-    Pass2 = MakePasswordEdit(PassBox, "Pass2", "        Confirm", QRect(4, 48, 104, 22),
+    Pass2 = MakePasswordEdit(PassBox, "Pass2", Texts::tr("        Confirm"), QRect(4, 48, 104, 22),
                              QRect(108, 46, 72, 22), &Pass2Label);
-    ChangePassword = MakeButton(PassBox, "ChangePassword", "Change", QRect(108, 70, 72, 24));
+    ChangePassword =
+        MakeButton(PassBox, "ChangePassword", Texts::tr("Change"), QRect(108, 70, 72, 24));
 
-    Resume = MakeButton(this, "Resume", "Resume Shutdown", QRect(205, 158, 200, 40));
+    Resume = MakeButton(this, "Resume", Texts::tr("Resume Shutdown"), QRect(205, 158, 200, 40));
     Resume->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
 
     kWhSaved = MakeCounter(this, "kWhSaved", QRect(230, 100, 160, 26));
     kWhUsed = MakeCounter(this, "kWhUsed", QRect(230, 62, 160, 26));
-    LUsed = MakeLabel(this, "LUsed", "Used", QRect(176, 64, 50, 22));
-    LSaved = MakeLabel(this, "LSaved", "Saved", QRect(176, 102, 50, 22));
+    LUsed = MakeLabel(this, "LUsed", Texts::tr("Used"), QRect(164, 64, 62, 22));
+    LSaved = MakeLabel(this, "LSaved", Texts::tr("Saved"), QRect(164, 102, 62, 22));
     for (QLabel* l : {LUsed, LSaved})
         l->setStyleSheet(QStringLiteral("color: white;"));
 
-    Save = MakeButton(ConfigBox, "Save", "Save", QRect(412, 302, 60, 30));
+    Save = MakeButton(ConfigBox, "Save", Texts::tr("Save"), QRect(412, 302, 60, 30));
     DelayMins = MakeSpin(DelayedOffG, "DelayMins", 1, 60, QRect(118, 26, 46, 26));
     DelayMins->setValue(60);
-    Label4 = MakeLabel(DelayedOffG, "Label4", "Mins", QRect(166, 28, 30, 22));
+    Label4 = MakeLabel(DelayedOffG, "Label4", Texts::tr("Mins"), QRect(166, 28, 30, 22));
 
-    PowerBox =
-        MakeGroup(ConfigBox, "PowerBox", "PC Power Consumption (Watts)", QRect(210, 154, 196, 98));
+    PowerBox = MakeGroup(ConfigBox, "PowerBox", Texts::tr("PC Power Consumption (Watts)"),
+                         QRect(210, 154, 196, 98));
     PowerBox->setToolTip(
-        QStringLiteral("This is just used to estimate the power saved by using Quelmo!"));
+        Texts::tr("This is just used to estimate the power saved by using Quelmo!"));
     OnP = MakeSpin(PowerBox, "OnP", 1, 999, QRect(8, 50, 58, 26));
     OffP = MakeSpin(PowerBox, "OffP", 0, 99, QRect(72, 50, 52, 26));
     StandbyP = MakeSpin(PowerBox, "StandbyP", 0, 99, QRect(132, 50, 56, 26));
-    Label2 = MakeLabel(PowerBox, "Label2", "On               Off          Standby",
+    Label2 = MakeLabel(PowerBox, "Label2", Texts::tr("On               Off          Standby"),
                        QRect(12, 28, 180, 20));
 
-    Exit = MakeButton(ConfigBox, "Exit", "Exit!", QRect(542, 302, 58, 30));
+    Exit = MakeButton(ConfigBox, "Exit", Texts::tr("Exit!"), QRect(542, 302, 58, 30));
     OffAction = Make<QComboBox>(ConfigBox, "OffAction", QRect(142, 304, 104, 26));
     MakeActionList(OffAction);
-    Label1 = MakeLabel(ConfigBox, "Label1", "Scheduled Off Action", QRect(8, 306, 132, 22));
+    Label1 =
+        MakeLabel(ConfigBox, "Label1", Texts::tr("Scheduled Off Action"), QRect(8, 306, 132, 22));
 
-    ShowDetails = MakeButton(this, "ShowDetails", "Show Details", QRect(446, 62, 140, 28));
-    AutoStart = Make<QCheckBox>(ConfigBox, "AutoStart", QRect(254, 306, 152, 22));
-    AutoStart->setText(QStringLiteral("Start with Windows"));
+    ShowDetails =
+        MakeButton(this, "ShowDetails", Texts::tr("Show Details"), QRect(446, 62, 140, 28));
+    AutoStart = Make<QCheckBox>(ConfigBox, "AutoStart", QRect(254, 306, 156, 22));
+    AutoStart->setText(Texts::tr(wording::kStartAtLogIn));
 
-    NowButton = MakeButton(DelayedOffG, "NowButton", "Now!", QRect(118, 60, 70, 28));
-    LogOff = MakeButton(ConfigBox, "LogOff", "LogOff", QRect(477, 302, 60, 30));
-    Help = MakeButton(this, "Help", "Help", QRect(446, 100, 140, 28));
+    NowButton = MakeButton(DelayedOffG, "NowButton", Texts::tr("Now!"), QRect(118, 60, 70, 28));
+    LogOff = MakeButton(ConfigBox, "LogOff", Texts::tr("LogOff"), QRect(477, 302, 60, 30));
+    Help = MakeButton(this, "Help", Texts::tr("Help"), QRect(446, 100, 140, 28));
 
     static constexpr const char* kRowNames[7] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
                                                  "Friday", "Saturday", "Sunday"};
-    static constexpr const char* kLetters[7] = {"M", "T", "W", "T", "F", "S", "S"};
+    // One letter per day; the day's name tells the translator which letter it is.
+    static constexpr struct {
+        const char* source;
+        const char* comment;
+    } kLetters[7] = {QT_TRANSLATE_NOOP3("Quelmo", "M", "Monday"),
+                     QT_TRANSLATE_NOOP3("Quelmo", "T", "Tuesday"),
+                     QT_TRANSLATE_NOOP3("Quelmo", "W", "Wednesday"),
+                     QT_TRANSLATE_NOOP3("Quelmo", "T", "Thursday"),
+                     QT_TRANSLATE_NOOP3("Quelmo", "F", "Friday"),
+                     QT_TRANSLATE_NOOP3("Quelmo", "S", "Saturday"),
+                     QT_TRANSLATE_NOOP3("Quelmo", "S", "Sunday")};
     for (int i = 0; i < 7; ++i) {
         Rows.rows[i] = Make<ScheduleRow>(ConfigBox, kRowNames[i], QRect(24, 24 + 18 * i, 576, 17));
-        DayLetters[i] = MakeLabel(ConfigBox, (std::string("L") + kRowNames[i]).c_str(), kLetters[i],
+        DayLetters[i] = MakeLabel(ConfigBox, (std::string("L") + kRowNames[i]).c_str(),
+                                  Texts::tr(kLetters[i].source, kLetters[i].comment),
                                   QRect(8, 24 + 18 * i, 14, 17));
     }
     Monday = Rows.rows[0];

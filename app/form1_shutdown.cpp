@@ -1,5 +1,7 @@
 // The switch-off controls and the off-action fallback.
 #include "app/form1.h"
+#include "power/linux_wording.h"
+#include "power/texts.h"
 
 #include "config/settings.h"
 #include "power/switchoff.h"
@@ -88,40 +90,40 @@ void TForm1::OffActionChange(QComboBox* sender) {
     switch (i) {
     case kStandBy:
         if (!standby) {
-            message =
-                hibernate ? "Standby\nnot available\nwill use Hibernate" : "Standby\nnot available";
+            message = hibernate ? Texts::Tr("Standby\nnot available\nwill use Hibernate")
+                                : Texts::Tr("Standby\nnot available");
             fallback = hibernate ? kHibernate : kStandBy;
         }
         break;
     case kHibernate:
         if (!hibernate) {
-            message =
-                standby ? "Hibernate\nnot available\nwill use Standby" : "Hibernate\nnot available";
+            message = standby ? Texts::Tr("Hibernate\nnot available\nwill use Standby")
+                              : Texts::Tr("Hibernate\nnot available");
             fallback = standby ? kStandBy : kHibernate;
         }
         break;
     case kShutDown:
         if (!shutdown) {
             if (hibernate) {
-                message = "PowerOff\nnot available\nwill use Hibernate";
+                message = Texts::Tr("PowerOff\nnot available\nwill use Hibernate");
                 fallback = kHibernate;
             } else if (standby) {
-                message = "PowerOff\nnot available\nwill use Standby";
+                message = Texts::Tr("PowerOff\nnot available\nwill use Standby");
                 fallback = kStandBy;
             } else {
-                message = "PowerOff\nnot available";
+                message = Texts::Tr("PowerOff\nnot available");
             }
         }
         break;
     default:
-        ShowNotice("Bad Power\noption selection");
+        ShowNotice(Texts::Tr("Bad Power\noption selection"));
         break;
     }
     if (!message.empty()) {
         sender->setCurrentIndex(fallback); // programmatic: raises no change event
         DefaultBeep();
         PowerOptionsClick();
-        ShowNotice(message + "\nCheck the Windows\nPower Options dialogue");
+        ShowNotice(message + Texts::Tr(wording::kCheckPowerSettings));
     }
     TouchLockCountdown();
 }

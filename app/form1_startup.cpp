@@ -1,5 +1,7 @@
 // Start-up, shutdown and the ways out of the program.
 #include "app/form1.h"
+#include "power/linux_wording.h"
+#include "power/texts.h"
 
 #include "config/paths.h"
 #include "config/settings.h"
@@ -53,17 +55,17 @@ void TForm1::Startup() {
     if (InstanceMutex->Valid() && InstanceMutex->AlreadyExisted()) {
         // The running copy may sit in a tray nobody can see: bring its window forward.
         platform::RequestShow(platform::InstanceLockName());
-        ShowNotice("Quelmo! is already running\non this machine");
+        ShowNotice(Texts::Tr("Quelmo! is already running\non this machine"));
         return;
     }
     if (!LoadPowerLibrary()) {
-        ShowNotice("Could not load (or use) PowrProf.dll - Aborting");
+        ShowNotice(Texts::Tr(wording::kPowerManagerUnreachable));
         return;
     }
     ResetProgramState();
     DragBox = nullptr;
     if (!EnableShutdownPrivilege())
-        ShowNotice("Cannot obtain ShutDown privileges");
+        ShowNotice(Texts::Tr("Cannot obtain ShutDown privileges"));
     // The screen-saver time-out request has no counterpart here and is left out.
 
     DelayedOffSeconds = 0;
@@ -72,7 +74,7 @@ void TForm1::Startup() {
     DelayAction->clear();
     OffAction->clear();
     for (int code = 0; code < 3; ++code) {
-        const QString name = QString::fromStdString(ActionNames[code]);
+        const QString name = Texts::tr(ActionNames[code].c_str());
         if (code < 2)
             OffAction->addItem(name);
         DelayAction->addItem(name);
@@ -101,7 +103,7 @@ void TForm1::Startup() {
     // No close box: "Exit!" is the way out. Minimising stays.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(QString::fromLatin1(VersionCaption));
+    setWindowTitle(Texts::tr(VersionCaption));
 
     SetConfigUnlocked(false);
     LastClock = LocalStandardNow();

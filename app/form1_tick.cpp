@@ -1,5 +1,6 @@
 // The one-second tick: everything time-driven, in a fixed order.
 #include "app/form1.h"
+#include "power/texts.h"
 
 #include "config/paths.h"
 #include "config/settings.h"
@@ -37,14 +38,19 @@ template <typename... Args> std::string Format(const char* format, Args... args)
 } // namespace
 
 std::string FormatCountdown(double days) {
+    // Marked with their context: lupdate loses the class's scope in a function returning
+    // std::string. The numbers keep their format in every language.
+    static constexpr const char* kUnits[] = {QT_TRANSLATE_NOOP("Quelmo", "Hours"),
+                                             QT_TRANSLATE_NOOP("Quelmo", "Minutes"),
+                                             QT_TRANSLATE_NOOP("Quelmo", "Seconds")};
     const long long s = WholeSeconds(days);
     const int h = static_cast<int>(s / 3600), m = static_cast<int>(s % 3600 / 60),
               sec = static_cast<int>(s % 60);
     if (h != 0)
-        return Format("%d:%02d:%02d Hours", h, m, sec);
+        return Format("%d:%02d:%02d ", h, m, sec) + Texts::Tr(kUnits[0]);
     if (m != 0)
-        return Format("%02d:%02d Minutes", m, sec);
-    return Format("%02d Seconds", sec);
+        return Format("%02d:%02d ", m, sec) + Texts::Tr(kUnits[1]);
+    return Format("%02d ", sec) + Texts::Tr(kUnits[2]);
 }
 
 std::string FormatKwh(double kwh) {
@@ -85,8 +91,8 @@ void TForm1::Timer1Timer() {
             SetConfigUnlocked(false);
     }
 
-    ShowDetails->setText(ConfigBox->isHidden() ? QStringLiteral("Show Details")
-                                               : QStringLiteral("Hide Details"));
+    ShowDetails->setText(ConfigBox->isHidden() ? Texts::tr("Show Details")
+                                               : Texts::tr("Hide Details"));
     Rows.DrawTimeMarker(false);
 
     WhUsed += OnPower / 3600;
@@ -124,9 +130,12 @@ void TForm1::Timer1Timer() {
 
     const QString action =
         DelayedOffSeconds != 0 ? DelayAction->currentText() : OffAction->currentText();
-    std::string text = "PC will " + action.toStdString() + " in " + FormatCountdown(r);
+    // The countdown's numbers keep their format in every language; only the words change.
+    std::string text = Texts::tr("PC will %1 in %2")
+                           .arg(action, QString::fromStdString(FormatCountdown(r)))
+                           .toStdString();
     if (!Resume->isHidden())
-        text += " (But Aborted!)";
+        text += Texts::Tr(" (But Aborted!)");
     QFont font = Status->font();
     font.setPointSize(18);
     Status->setFont(font);
@@ -154,7 +163,8 @@ void TForm1::Timer1Timer() {
         if (DelayedOffSeconds == 0) {
             Abort->hide();
             Resume->show();
-            ShowNotice("Pending scheduled shutdown ignored\nas Quelmo! has just been started");
+            ShowNotice(
+                Texts::Tr("Pending scheduled shutdown ignored\nas Quelmo! has just been started"));
             return;
         }
     }

@@ -2,7 +2,7 @@
 
 namespace quelmo {
 
-const char* const VersionCaption = "Quelmo! V1.14";
+const char* const VersionCaption = QT_TRANSLATE_NOOP("Quelmo", "Quelmo! V1.14");
 
 bool StartupComplete = false;
 int DelayedOffSeconds = 0, TickCount = 0, LockCountdown = 0, EditHoldOff = 0;

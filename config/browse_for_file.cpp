@@ -21,7 +21,7 @@ std::optional<std::string> RunQtDialog(const FileDialogRequest& request) {
     QFileDialog dialog(request.owner);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilters(QString::fromLatin1(request.nameFilter).split(QStringLiteral(";;")));
+    dialog.setNameFilters(QString::fromUtf8(request.nameFilter).split(QStringLiteral(";;")));
     dialog.setDefaultSuffix(QString::fromLatin1(request.defaultSuffix));
     dialog.setDirectory(QFile::decodeName(QByteArray::fromStdString(request.folder)));
     dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(request.fileName)));

@@ -38,7 +38,7 @@ void Forget(const std::string& text, const QMessageBox* box) {
 // event loop runs, so that a notice raised during start-up holds nothing of it back.
 void OpenBox(const std::string& text) {
     auto* box =
-        new QMessageBox(QMessageBox::NoIcon, QString(), QString::fromLatin1(text), QMessageBox::Ok);
+        new QMessageBox(QMessageBox::NoIcon, QString(), QString::fromUtf8(text), QMessageBox::Ok);
     box->setWindowModality(Qt::NonModal);
     box->setAttribute(Qt::WA_DeleteOnClose);
     gOpen.push_back({text, box});

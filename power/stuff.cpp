@@ -1,5 +1,7 @@
 #include "power/stuff.h"
 #include "power/ascii_case.h"
+#include "power/linux_wording.h"
+#include "power/texts.h"
 
 #include "platform/process.h"
 
@@ -55,19 +57,27 @@ std::vector<std::string> SplitDesktops(const std::string& list) {
 } // namespace
 
 std::string LastErrorText() {
+    // Marked with their context: lupdate loses the class's scope in a function returning
+    // std::string.
+    static constexpr const char* kSysError = QT_TRANSLATE_NOOP("Quelmo", " Sys Error: ");
+    static constexpr const char* kError = QT_TRANSLATE_NOOP("Quelmo", " Error: ");
     const int code = errno;
     if (code == 0)
         return {};
     if (code > 0 && code < kRuntimeErrorTableSize)
-        return " Sys Error: " + std::string(std::strerror(code));
-    return " Error: " + std::to_string(code);
+        return Texts::Tr(kSysError) + std::string(std::strerror(code));
+    return Texts::Tr(kError) + std::to_string(code);
 }
 
 bool EnablePrivilege(const AccessToken& token, const std::string& privilegeName) {
     if (token.grantable.count(privilegeName) != 0)
         return true;
     errno = EPERM;
-    ShowNotice("AdjustTokenPrivileges(" + privilegeName + ")\nFailed");
+    ShowNotice(privilegeName == kShutdownPrivilegeName
+                   ? Texts::Tr(wording::kPowerOffNotPermitted)
+                   : Texts::tr(wording::kPrivilegeNotPermitted)
+                         .arg(QString::fromStdString(privilegeName))
+                         .toStdString());
     return false;
 }
 

@@ -57,8 +57,9 @@ std::string LastErrorText();
 struct AccessToken {
     std::set<std::string> grantable;
 };
-// False, after the notice "AdjustTokenPrivileges(<name>)\nFailed", when the token does not
-// hold the privilege.
+// The privilege that power-off needs; on Linux it is polkit's org.freedesktop.login1.power-off.
+inline constexpr const char* kShutdownPrivilegeName = "SeShutdownPrivilege";
+// False, after a notice that the privilege is not permitted, when the token does not hold it.
 bool EnablePrivilege(const AccessToken& token, const std::string& privilegeName);
 
 // Puts "http://" in front unless the URL starts with "http://" or "file://" (any letter case),

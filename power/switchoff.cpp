@@ -3,14 +3,19 @@
 #include "platform/clock.h"
 #include "platform/power_manager.h"
 #include "platform/wake_alarm.h"
+#include "power/linux_wording.h"
 #include "power/stuff.h"
+#include "power/texts.h"
 
 #include <cmath>
 #include <optional>
 
 namespace quelmo {
 
-const std::array<std::string, 3> ActionNames = {"StandBy", "Hibernate", "ShutDown"};
+// Shown in the action lists through the translation; the lists' item index is what is stored.
+const std::array<std::string, 3> ActionNames = {QT_TRANSLATE_NOOP("Quelmo", "StandBy"),
+                                                QT_TRANSLATE_NOOP("Quelmo", "Hibernate"),
+                                                QT_TRANSLATE_NOOP("Quelmo", "ShutDown")};
 
 bool LoadPowerLibrary() {
     return platform::Power().Connect();
@@ -20,7 +25,7 @@ void FreePowerLibrary() {
 }
 
 namespace {
-constexpr const char* kShutdownPrivilege = "SeShutdownPrivilege";
+constexpr const char* kShutdownPrivilege = kShutdownPrivilegeName;
 
 // The token is what logind will let this process do: opening it is asking at all, and it
 // fails only when logind gives no answer.
@@ -55,19 +60,19 @@ bool ArmWakeTimer(double days) {
         return false;
     auto& wake = platform::Wake();
     if (!wake.IsCreated() && !wake.Create()) {
-        ShowNotice("CreateWaitableTimer()\nfailed\n" + LastErrorText());
+        ShowNotice(Texts::Tr(wording::kWakeTimerCreateFailed) + LastErrorText());
         return false;
     }
     switch (wake.ArmRelative(WakeDueTime(days))) {
     case platform::WakeArmResult::Armed:
         return true;
     case platform::WakeArmResult::NotSupported:
-        ShowNotice("Wake-up timer\nis not supported");
+        ShowNotice(Texts::Tr("Wake-up timer\nis not supported"));
         return false;
     case platform::WakeArmResult::Failed:
         break;
     }
-    ShowNotice("SetWaitableTimer()\nfailed" + LastErrorText());
+    ShowNotice(Texts::Tr(wording::kWakeTimerSetFailed) + LastErrorText());
     return false;
 }
 
@@ -87,7 +92,7 @@ bool PerformPowerAction(int code) {
         const auto when =
             static_cast<std::uint64_t>(now.seconds + kShutdownDelaySeconds) * 1000000u +
             static_cast<std::uint64_t>(now.millis) * 1000u;
-        if (power.SchedulePowerOff("The System will shut down in 10 Seconds", when))
+        if (power.SchedulePowerOff(Texts::Tr("The System will shut down in 10 Seconds"), when))
             return true;
         // Refused: a shutdown that is already counting down must not go ahead either.
         return power.CancelScheduledPowerOff();

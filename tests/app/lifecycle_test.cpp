@@ -44,7 +44,7 @@ struct CaptionRow {
 TEST_F(LifecycleTest, ControlsCarryTheirCaptions) {
     StartAt(2026, 12, 7, 9, 0, 0);
     const CaptionRow buttons[] = {
-        {"PowerOptions", "PC Power Options"},
+        {"PowerOptions", "PC Power Settings"},
         {"DelayedOff", "Switch Off"},
         {"Abort", "Cancel Shutdown"},
         {"Browse", "Browse"},
@@ -65,7 +65,7 @@ TEST_F(LifecycleTest, ControlsCarryTheirCaptions) {
     }
     const CaptionRow groups[] = {{"ConfigBox", "Configuration"},
                                  {"DelayedOffG", "Delayed Off"},
-                                 {"PassBox", "Change Pasword"},
+                                 {"PassBox", "Change Password"},
                                  {"PowerBox", "PC Power Consumption (Watts)"}};
     for (const auto& row : groups) {
         if (auto* g = Control<QGroupBox>(row.name)) {
@@ -95,7 +95,7 @@ TEST_F(LifecycleTest, ControlsCarryTheirCaptions) {
             EXPECT_EQ(l->text(), row.caption) << row.name;
         }
     }
-    EXPECT_EQ(Control<QCheckBox>("AutoStart")->text(), "Start with Windows");
+    EXPECT_EQ(Control<QCheckBox>("AutoStart")->text(), "Start at log-in");
     EXPECT_EQ(form->BackGroundImage->toolTip(), "Delayed Switch Off");
     EXPECT_EQ(form->PowerBox->toolTip(),
               "This is just used to estimate the power saved by using Quelmo!");
@@ -163,7 +163,7 @@ TEST_F(LifecycleTest, WithoutPowerManagementStartupIsRefused) {
     doubles.power.reachable = false;
     StartAt(2026, 12, 7, 9, 0, 0);
     EXPECT_EQ(recorder.notices,
-              std::vector<std::string>{"Could not load (or use) PowrProf.dll - Aborting"});
+              std::vector<std::string>{"Could not reach the power manager (logind) - Aborting"});
     EXPECT_FALSE(StartupComplete);
     EXPECT_TRUE(form->isHidden());
     EXPECT_EQ(form->kWhUsed->text(), " 26280.00 kWh") << "no tick ran";
@@ -240,7 +240,7 @@ TEST(ProgramEntryTest, AnExceptionDuringStartupIsShownAndTheProgramEndsWithZero)
     EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(probe.exitCode(), 0);
     EXPECT_TRUE(probe.readAllStandardOutput().contains(
-        "EXCEPTION:while showing: Could not load (or use) PowrProf.dll - Aborting"));
+        "EXCEPTION:while showing: Could not reach the power manager (logind) - Aborting"));
 }
 
 TEST(InstanceTest, ASecondCopyIsRefused) {

@@ -8,7 +8,7 @@
 namespace quelmo::test {
 namespace {
 
-const std::string kAdvice = "\nCheck the Windows\nPower Options dialogue";
+const std::string kAdvice = "\nCheck the system's\npower settings";
 
 struct FallbackRow {
     const char* name;

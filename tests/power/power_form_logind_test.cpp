@@ -232,7 +232,8 @@ TEST_F(LogindFormTest, NoLogindOnTheBusAbortsStartUpWithoutSaving) {
     platform::SetPowerManagerForTesting(platform::MakeLogindPowerManager(empty.Address()));
     Start();
     EXPECT_FALSE(StartupComplete);
-    EXPECT_EQ(notices, std::vector<std::string>{"Could not load (or use) PowrProf.dll - Aborting"});
+    EXPECT_EQ(notices,
+              std::vector<std::string>{"Could not reach the power manager (logind) - Aborting"});
     EXPECT_TRUE(form->isHidden());
     form.reset();
     EXPECT_EQ(QFileInfo(QString::fromStdString(folder.Path() + "Quelmo.ini")).size(), 0)
@@ -244,7 +245,8 @@ TEST_F(LogindFormTest, NoSystemBusAtAllAbortsStartUpToo) {
         platform::MakeLogindPowerManager("unix:path=/nonexistent/quelmo-system-bus"));
     Start();
     EXPECT_FALSE(StartupComplete);
-    EXPECT_EQ(notices, std::vector<std::string>{"Could not load (or use) PowrProf.dll - Aborting"});
+    EXPECT_EQ(notices,
+              std::vector<std::string>{"Could not reach the power manager (logind) - Aborting"});
 }
 
 TEST_F(LogindFormTest, ARefusedPowerOffShowsThePrivilegeNoticeAndGoesOn) {
@@ -252,7 +254,8 @@ TEST_F(LogindFormTest, ARefusedPowerOffShowsThePrivilegeNoticeAndGoesOn) {
     Start();
     EXPECT_TRUE(StartupComplete);
     ASSERT_FALSE(notices.empty());
-    EXPECT_EQ(notices.front(), "AdjustTokenPrivileges(SeShutdownPrivilege)\nFailed");
+    EXPECT_EQ(notices.front(),
+              "Power-off is not permitted\n(polkit: org.freedesktop.login1.power-off)");
     EXPECT_FALSE(form->isHidden());
 }
 

@@ -66,15 +66,15 @@ TEST_F(SwitchoffTest, ARefusedPrivilegeIsShownButTheTokenStillOpened) {
     doubles.power.canPowerOff = false;
     EXPECT_TRUE(EnableShutdownPrivilege());
     EXPECT_EQ(recorder.notices,
-              std::vector<std::string>{"AdjustTokenPrivileges(SeShutdownPrivilege)\nFailed"});
+              std::vector<std::string>{
+                  "Power-off is not permitted\n(polkit: org.freedesktop.login1.power-off)"});
 }
 
 TEST_F(SwitchoffTest, EnablePrivilegeChecksTheNamedPrivilege) {
     const AccessToken token{{"SeShutdownPrivilege"}};
     EXPECT_TRUE(EnablePrivilege(token, "SeShutdownPrivilege"));
     EXPECT_FALSE(EnablePrivilege(token, "SeDebugPrivilege"));
-    EXPECT_EQ(recorder.notices,
-              std::vector<std::string>{"AdjustTokenPrivileges(SeDebugPrivilege)\nFailed"});
+    EXPECT_EQ(recorder.notices, std::vector<std::string>{"SeDebugPrivilege\nis not permitted"});
 }
 
 TEST_F(SwitchoffTest, CapabilityQuestionsAskThePowerManager) {

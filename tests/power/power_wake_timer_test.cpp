@@ -94,9 +94,9 @@ TEST_F(WakeTimerDouble, ACreationFailureIsShownWithTheErrorAndRetriedNextTime) {
     doubles.wake.canCreate = false;
     errno = EMFILE;
     EXPECT_FALSE(ArmWakeTimer(1.0));
-    EXPECT_EQ(recorder.notices,
-              std::vector<std::string>{"CreateWaitableTimer()\nfailed\n Sys Error: " +
-                                       std::string(std::strerror(EMFILE))});
+    EXPECT_EQ(recorder.notices, std::vector<std::string>{
+                                    "Wake-up timer (timerfd)\ncould not be created\n Sys Error: " +
+                                    std::string(std::strerror(EMFILE))});
     EXPECT_TRUE(doubles.wake.arms.empty());
     doubles.wake.canCreate = true;
     EXPECT_TRUE(ArmWakeTimer(1.0));
@@ -110,8 +110,9 @@ TEST_F(WakeTimerDouble, ASettingFailureAndAMissingWakeUpHaveTheirNotices) {
     doubles.wake.answer = platform::WakeArmResult::NotSupported;
     EXPECT_FALSE(ArmWakeTimer(1.0));
     EXPECT_EQ(recorder.notices,
-              (std::vector<std::string>{"SetWaitableTimer()\nfailed Sys Error: Invalid argument",
-                                        "Wake-up timer\nis not supported"}));
+              (std::vector<std::string>{
+                  "Wake-up timer (timerfd)\ncould not be set Sys Error: Invalid argument",
+                  "Wake-up timer\nis not supported"}));
     EXPECT_EQ(recorder.beeps, 2);
 }
 

@@ -1,0 +1,236 @@
+// Every text a person reads goes through the translation, and the German one fits the window.
+#include "app/translations.h"
+#include "power/stuff.h"
+#include "power/switchoff.h"
+#include "schedule/week_schedule.h"
+#include "tests/support/form_fixture.h"
+#include "tray/trayicon.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTranslator>
+
+#include <vector>
+
+namespace quelmo {
+namespace {
+
+using test::FormTest;
+
+// Wraps every text it is asked for in markers, so that a text shown without them never went
+// through the translation.
+class PseudoTranslator final : public QTranslator {
+public:
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return source && *source ? QStringLiteral("[[") + QString::fromUtf8(source) + "]]"
+                                 : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// What is left of a text once the marked pieces (which may nest) are taken out: words here
+// were never translated. Numbers and punctuation may stand outside the markers.
+QString Unmarked(QString text) {
+    static const QRegularExpression innermost(QStringLiteral("\\[\\[((?!\\[\\[|\\]\\]).)*\\]\\]"),
+                                              QRegularExpression::DotMatchesEverythingOption);
+    for (qsizetype before = -1; before != text.size();) {
+        before = text.size();
+        text.remove(innermost);
+    }
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    return word.match(text).hasMatch() ? text : QString();
+}
+
+// Every text the window shows: captions, titles, list items, hints and its title.
+std::vector<QString> VisibleTexts(const QWidget& window) {
+    std::vector<QString> texts{window.windowTitle()};
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        texts.push_back(w->toolTip());
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            texts.push_back(label->text());
+        if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+            texts.push_back(button->text());
+        if (const auto* group = qobject_cast<const QGroupBox*>(w))
+            texts.push_back(group->title());
+        if (const auto* list = qobject_cast<const QComboBox*>(w)) {
+            texts.push_back(list->currentText());
+            for (int i = 0; i < list->count(); ++i)
+                texts.push_back(list->itemText(i));
+        }
+    }
+    return texts;
+}
+
+class PseudoTranslationTest : public FormTest {
+protected:
+    PseudoTranslator pseudo;
+    void SetUp() override { QCoreApplication::installTranslator(&pseudo); }
+    void TearDown() override {
+        FormTest::TearDown();
+        QCoreApplication::removeTranslator(&pseudo);
+    }
+};
+
+TEST_F(PseudoTranslationTest, WindowNoticesAndTrayShowOnlyTranslatedTexts) {
+    // Monday 09:59:00 with the schedule off from 10:00: the status line counts down.
+    StartAt(2026, 12, 7, 9, 59, 0);
+    WeekSchedule.fill(1);
+    WeekSchedule[60] = 0;
+    form->ShowDetailsClick();
+    Tick();
+    form->AbortClick();
+    Tick();
+    ASSERT_FALSE(form->Status->text().isEmpty());
+
+    // Notices from the window and from the power code, each through its own path.
+    doubles.power.canSuspend = false;
+    doubles.power.canPowerOff = false;
+    form->OffActionChange(form->DelayAction);
+    EnableShutdownPrivilege();
+    form->Pass1->setText(QStringLiteral("ab"));
+    form->Pass2->setText(QStringLiteral("ab"));
+    form->ChangePasswordClick();
+    ASSERT_GE(recorder.notices.size(), 3u);
+
+    std::vector<QString> texts = VisibleTexts(*form);
+    for (const std::string& notice : recorder.notices)
+        texts.push_back(QString::fromStdString(notice));
+    texts.push_back(form->TrayIcon->Hint());
+    for (const QString& text : texts)
+        EXPECT_EQ(Unmarked(text), QString()) << "not translated: " << text.toStdString();
+}
+
+// The check itself: it must see a text that skipped the translation.
+TEST(PseudoTranslationCheck, FindsUnmarkedWords) {
+    struct Row {
+        const char* name;
+        const char* text;
+        bool unmarked;
+    } rows[] = {
+        {"marked", "[[Save]]", false},
+        {"nested with numbers", "[[PC will [[StandBy]] in 04:59 [[Minutes]]]]", false},
+        {"appended word", "[[Hibernate\nnot available]]\nCheck the Windows", true},
+        {"bare", "Start with Windows", true},
+        {"numbers only", "04:59 - 100%", false},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(!Unmarked(QString::fromUtf8(row.text)).isEmpty(), row.unmarked) << row.name;
+}
+
+TEST(TranslationChoice, FollowsTheFirstLanguageThatHasOneUnlessEnglishComesFirst) {
+    const QStringList available{QStringLiteral("de")};
+    struct Row {
+        const char* name;
+        QStringList languages;
+        std::optional<QString> chosen;
+    } rows[] = {
+        {"German", {"de-DE", "de"}, QStringLiteral("de")},
+        {"Austrian German falls back", {"de-AT"}, QStringLiteral("de")},
+        {"unknown language skipped", {"fr-FR", "de"}, QStringLiteral("de")},
+        {"English first", {"en-GB", "de"}, std::nullopt},
+        {"C locale", {"C"}, std::nullopt},
+        {"nothing available", {"fr"}, std::nullopt},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(ChooseTranslation(row.languages, available), row.chosen) << row.name;
+}
+
+// The controls whose text is wider than the room the fixed layout gives it, with the widths.
+std::vector<std::string> Overflowing(const QWidget& window) {
+    std::vector<std::string> found;
+    auto check = [&found](const QWidget* w, const QString& text, int room) {
+        const int needed = w->fontMetrics().horizontalAdvance(text);
+        if (!text.isEmpty() && needed > room)
+            found.push_back(w->objectName().toStdString() + " \"" + text.toStdString() +
+                            "\" needs " + std::to_string(needed) + " of " + std::to_string(room));
+    };
+    const QStyle* style = window.style();
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (const auto* box = qobject_cast<const QCheckBox*>(w))
+            check(w, box->text(),
+                  w->width() - style->pixelMetric(QStyle::PM_IndicatorWidth) -
+                      style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+        else if (const auto* button = qobject_cast<const QPushButton*>(w))
+            check(w, button->text(),
+                  w->width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin) -
+                      (button->icon().isNull() ? 0 : button->iconSize().width() + 4));
+        else if (const auto* label = qobject_cast<const QLabel*>(w))
+            check(w, label->text(), label->contentsRect().width());
+        else if (const auto* group = qobject_cast<const QGroupBox*>(w))
+            check(w, group->title(), w->width() - 8);
+        else if (const auto* list = qobject_cast<const QComboBox*>(w))
+            for (int i = 0; i < list->count(); ++i)
+                check(w, list->itemText(i),
+                      w->width() - style->pixelMetric(QStyle::PM_ScrollBarExtent) - 8);
+    }
+    return found;
+}
+
+// The desktop's language as the environment gives it. Qt reads it once per process, so each
+// of these runs as a test program of its own with LANGUAGE set (tests/app/CMakeLists.txt).
+class LanguageTest : public FormTest {
+protected:
+    // False, and nothing started, in a run with another language.
+    bool StartIn(const char* language) {
+        if (qgetenv("LANGUAGE") != language)
+            return false;
+        InstallTranslations(*QCoreApplication::instance());
+        // Monday 09:00, an hour before the schedule's off slot, the countdown cancelled: the
+        // longest status line, with the details panel open.
+        StartAt(2026, 12, 7, 9, 0, 0);
+        WeekSchedule.fill(1);
+        WeekSchedule[60] = 0;
+        form->ShowDetailsClick();
+        Tick();
+        form->AbortClick();
+        Tick();
+        // For looking at the layout: QUELMO_SCREENSHOT=<file.png> saves the window.
+        if (const QByteArray shot = qgetenv("QUELMO_SCREENSHOT"); !shot.isEmpty())
+            form->grab().save(QString::fromLocal8Bit(shot));
+        return true;
+    }
+};
+
+TEST_F(LanguageTest, GermanFromLanguage) {
+    if (!StartIn("de"))
+        GTEST_SKIP() << "runs with LANGUAGE=de";
+    EXPECT_EQ(form->PassBox->title(), QString::fromUtf8("Passwort \xc3\xa4ndern"));
+    EXPECT_EQ(form->ShowDetails->text(), QStringLiteral("Details verbergen"));
+    EXPECT_EQ(form->OffAction->itemText(1), QStringLiteral("Ruhezustand"));
+    EXPECT_EQ(form->Status->text(), QStringLiteral("PC: Standby in 59:58 Minuten (abgebrochen!)"));
+    EXPECT_EQ(FormatCountdown(599.0 / 86400), "09:59 Minuten");
+    EXPECT_EQ(FormatKwh(1.5), "00001.50 kWh");
+    EXPECT_EQ(Overflowing(*form), std::vector<std::string>{});
+    // Qt's own buttons, where Qt's translations are installed.
+    if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                  QStringLiteral("Abbrechen"));
+    EnableShutdownPrivilege();
+    doubles.power.canPowerOff = false;
+    EnableShutdownPrivilege();
+    EXPECT_EQ(recorder.notices, std::vector<std::string>{"Ausschalten ist nicht erlaubt\n(polkit: "
+                                                         "org.freedesktop.login1.power-off)"});
+}
+
+TEST_F(LanguageTest, EnglishWhenItComesFirst) {
+    if (!StartIn("en_GB:de"))
+        GTEST_SKIP() << "runs with LANGUAGE=en_GB:de";
+    EXPECT_EQ(form->PassBox->title(), QStringLiteral("Change Password"));
+    EXPECT_EQ(form->Status->text(),
+              QStringLiteral("PC will StandBy in 59:58 Minutes (But Aborted!)"));
+    EXPECT_EQ(FormatCountdown(599.0 / 86400), "09:59 Minutes");
+    EXPECT_EQ(Overflowing(*form), std::vector<std::string>{});
+}
+
+} // namespace
+} // namespace quelmo

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# The committed translations hold exactly the texts marked in the sources, each translated:
+# lupdate, run into a copy, leaves every translations/*.ts as it is. After changing a text, run
+# scripts/update-translations.sh and translate what it adds.
+set -euo pipefail
+source_dir=$1
+[[ -x /usr/lib/qt6/bin/lupdate ]] || command -v lupdate >/dev/null ||
+    { echo "lupdate is not installed"; exit 77; }
+
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+bash "$source_dir/scripts/update-translations.sh" "$out" 2>/dev/null
+status=0
+for ts in "$source_dir"/translations/quelmo_*.ts; do
+    diff -u "$ts" "$out/$(basename "$ts")" || { echo "not current: $ts"; status=1; }
+    if grep -q 'type="unfinished"' "$ts"; then
+        echo "untranslated texts in $ts"
+        status=1
+    fi
+done
+exit $status
