@@ -61,6 +61,11 @@ std::string UsageReportUrl(int kwhUsed, int kwhSaved, std::uint32_t deviceId) {
 }
 
 void TForm1::Timer1Timer() {
+    // Whatever step ends the tick, those who follow the window hear of it.
+    struct AtEnd {
+        TForm1* form;
+        ~AtEnd() { emit form->Ticked(); }
+    } atEnd{this};
     if (mTickAttached)
         ScheduleNextTick(); // first, so that ticks keep coming inside a notice or a fetch
 
@@ -116,7 +121,9 @@ void TForm1::Timer1Timer() {
     }
 
     if (r > 7.0) {
+        Countdown = {};
         Status->clear();
+        TrayIcon->SetHint(QString());
         Abort->hide();
         Resume->hide();
         return;
@@ -136,6 +143,8 @@ void TForm1::Timer1Timer() {
     Status->setPalette(palette);
     Status->setText(QString::fromUtf8(text)); // the action's text as the list holds it
     Status->repaint();
+    TrayIcon->SetHint(Status->text());
+    Countdown = {static_cast<int>(WholeSeconds(r)), delayed};
 
     if (Abort->isHidden() && Resume->isHidden())
         Abort->show();
@@ -193,6 +202,7 @@ void TForm1::SwitchOff(bool delayed) {
     // wait for somebody to press OK. The box is then there when the PC is back.
     const NoticeHold hold;
     ArmWakeTimer(TimeToNextOn);
+    emit SwitchingOff();
     PerformPowerAction(code);
 }
 
