@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "control/command_line.h"
 #include "control/remote_control.h"
+#include "notify/countdown_notification.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
         std::quick_exit(*code);
     }
     quelmo::AddRemoteControl();
+    quelmo::AddCountdownNotification();
     return quelmo::RunQuelmo(argc, argv);
 }
