@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -25,7 +26,6 @@ namespace quelmo {
 
 namespace platform {
 class AbruptEndWatch;
-class ShowRequestListener;
 class TerminationSignal;
 } // namespace platform
 
@@ -62,6 +62,12 @@ enum PowerBroadcastCode {
     PBT_APMPOWERSTATUSCHANGE = 10,
     PBT_APMOEMEVENT = 11,
     PBT_APMRESUMEAUTOMATIC = 18,
+};
+
+// The countdown as the last tick saw it.
+struct CountdownView {
+    int secondsLeft = -1; // −1: nothing within seven days
+    bool delayed = false; // a delayed (or "Now!") switch-off rather than the schedule's
 };
 
 class TForm1 : public QWidget, public ConfigHost {
@@ -117,6 +123,8 @@ public:
     QPushButton* Help;
     ScheduleRow *Monday, *Tuesday, *Wednesday, *Thursday, *Friday, *Saturday, *Sunday;
     std::array<QLabel*, 7> DayLetters{}; // LMonday … LSunday
+
+    CountdownView Countdown;
 
     // Drawing of the seven rows and the current-time marker.
     ScheduleRows Rows;
@@ -187,6 +195,12 @@ public:
     void ActionListChanged(ActionList list) override;
     bool SaveEnabled() const override;
 
+signals:
+    // Each tick has ended (nested ones too).
+    void Ticked();
+    // The power action is about to run.
+    void SwitchingOff();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -203,9 +217,10 @@ private:
     bool mExitRequested = false;
     bool mTickAttached = false;
     bool mEnding = false;
-    std::unique_ptr<platform::ShowRequestListener> mShowRequests;
     std::unique_ptr<platform::TerminationSignal> mTermination;
     std::unique_ptr<platform::AbruptEndWatch> mAbruptEnd;
+    // The companions of app/companions.h, made once the window runs.
+    std::vector<std::unique_ptr<QObject>> mCompanions;
 };
 
 } // namespace quelmo

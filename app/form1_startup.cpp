@@ -3,13 +3,15 @@
 #include "power/linux_wording.h"
 #include "power/texts.h"
 
+#include "app/companions.h"
+
 #include "config/paths.h"
 #include "config/settings.h"
 #include "http/winhttp.h"
 #include "platform/abrupt_end.h"
 #include "platform/clock.h"
 #include "platform/instance_lock.h"
-#include "platform/show_request.h"
+#include "platform/session_control.h"
 #include "platform/sleep_monitor.h"
 #include "platform/termination_signal.h"
 #include "power/switchoff.h"
@@ -54,7 +56,7 @@ void TForm1::Startup() {
     InstanceMutex = std::make_unique<platform::InstanceLock>(platform::InstanceLockName());
     if (InstanceMutex->Valid() && InstanceMutex->AlreadyExisted()) {
         // The running copy may sit in a tray nobody can see: bring its window forward.
-        platform::RequestShow(platform::InstanceLockName());
+        platform::CallRunningCopy(QStringLiteral("Show"));
         ShowNotice(Texts::Tr("Quelmo! is already running\non this machine"));
         return;
     }
@@ -120,8 +122,7 @@ void TForm1::WatchOutside() {
     platform::SleepEvents().Start([this](bool suspending) {
         PowerBroadcast(suspending ? PBT_APMQUERYSUSPEND : PBT_APMRESUMEAUTOMATIC);
     });
-    mShowRequests = std::make_unique<platform::ShowRequestListener>(
-        platform::InstanceLockName(), [this] { TrayIcon->Restore(); });
+    mCompanions = MakeCompanions(*this);
     mTermination = std::make_unique<platform::TerminationSignal>([this] { EndSession(); });
     mAbruptEnd = std::make_unique<platform::AbruptEndWatch>([this] { SaveForSessionEnd(); });
     // Saving is all the session needs from us; a log-out is never held up or cancelled.
@@ -134,9 +135,9 @@ void TForm1::EndSession() {
         return;
     mEnding = true;
     SaveForSessionEnd();
+    mCompanions.clear();
     TrayIcon->EndSession();
     platform::SleepEvents().Stop();
-    mShowRequests.reset();
     InstanceMutex.reset();
     // Leaves every event loop, a fetch's included.
     QCoreApplication::exit(0);
@@ -157,9 +158,9 @@ TForm1::~TForm1() {
     DetachTick();
     if (StartupComplete)
         SaveAll(*this);
+    mCompanions.clear();
     mTermination.reset();
     platform::SleepEvents().Stop();
-    mShowRequests.reset();
     FreePowerLibrary();
     InstanceMutex.reset();
     CloseWakeTimer();

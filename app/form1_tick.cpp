@@ -67,6 +67,11 @@ std::string UsageReportUrl(int kwhUsed, int kwhSaved, std::uint32_t deviceId) {
 }
 
 void TForm1::Timer1Timer() {
+    // Whatever step ends the tick, those who follow the window hear of it.
+    struct AtEnd {
+        TForm1* form;
+        ~AtEnd() { emit form->Ticked(); }
+    } atEnd{this};
     if (mTickAttached)
         ScheduleNextTick(); // first, so that ticks keep coming inside a fetch
 
@@ -122,7 +127,9 @@ void TForm1::Timer1Timer() {
     }
 
     if (r > 7.0) {
+        Countdown = {};
         Status->clear();
+        TrayIcon->SetHint(QString());
         Abort->hide();
         Resume->hide();
         return;
@@ -145,6 +152,8 @@ void TForm1::Timer1Timer() {
     Status->setPalette(palette);
     Status->setText(QString::fromUtf8(text)); // the action's text as the list holds it
     Status->repaint();
+    TrayIcon->SetHint(Status->text());
+    Countdown = {static_cast<int>(WholeSeconds(r)), delayed};
 
     if (Abort->isHidden() && Resume->isHidden())
         Abort->show();
@@ -203,6 +212,7 @@ void TForm1::SwitchOff(bool delayed) {
     // wait for somebody to press OK. The box is then there when the PC is back.
     const NoticeHold hold;
     ArmWakeTimer(TimeToNextOn);
+    emit SwitchingOff();
     PerformPowerAction(code);
 }
 

@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "config/paths.h"
 #include "config/settings.h"
+#include "control/remote_control.h"
 #include "platform/instance_lock.h"
 #include "schedule/week_schedule.h"
 #include "tests/support/fakes.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
         std::printf("NOTICE:%s\n", text.c_str());
         std::fflush(stdout);
     });
+    quelmo::AddRemoteControl();
     auto* form = new quelmo::TForm1();
     if (quelmo::StartupComplete) {
         std::printf("RUNNING\n");

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tray on a real X server and session bus: our StatusNotifierItem against a watcher
 // stand-in, Qt's XEmbed icon in a real tray (trayer), no tray at all, and a second start.
+#include "app/companions.h"
+#include "control/remote_control.h"
 #include "platform/instance_lock.h"
 #include "tests/support/form_fixture.h"
 #include "tests/tray/desktop_session.h"
@@ -26,6 +28,11 @@ protected:
         if (const auto& missing = DesktopSession::Missing())
             GTEST_SKIP() << *missing;
         platform::SetNotificationAreaFactoryForTesting(nullptr); // the desktop's own
+        AddRemoteControl();                                      // a second start asks through it
+    }
+    void TearDown() override {
+        test::FormTest::TearDown();
+        ClearCompanions();
     }
     void StartForm() { StartAt(2026, 12, 7, 9, 0, 0); }
     static bool WaitFor(const std::function<bool()>& condition, int ms = 10000) {

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "control/remote_control.h"
+
+#include "app/companions.h"
+#include "app/form1.h"
+#include "config/settings.h"
+#include "power/switchoff.h"
+#include "tray/trayicon.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include <cmath>
+
+namespace quelmo {
+
+namespace {
+// The refusals the caller reads.
+const QString kBadArguments = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
+const QString kRefused = QStringLiteral("io.github.quelmo.Quelmo.Error.Refused");
+QString MinutesOutOfRange(int minutes) {
+    return QStringLiteral("Minutes must be 1 to 60, not %1").arg(minutes);
+}
+QString UnknownAction(const QString& action) {
+    return QStringLiteral("Unknown action \"%1\": use standby, hibernate or poweroff").arg(action);
+}
+QString NotAvailable(const QString& action) {
+    return QStringLiteral("%1 is not available on this PC").arg(action);
+}
+const QString kNothingToCancel = QStringLiteral("No switch-off is pending");
+const QString kNothingToResume = QStringLiteral("No cancelled switch-off to resume");
+
+// The command line's names, by action code.
+constexpr const char* kActionWords[] = {"standby", "hibernate", "poweroff"};
+
+// As the window shows kWh: truncated to hundredths, so that the value changes about once a
+// minute rather than at every tick.
+double ShownKwh(double wattHours) {
+    return std::floor(wattHours * 0.1) / 100;
+}
+} // namespace
+
+RemoteControl::RemoteControl(TForm1& form) : mForm(form), mService(*this) {
+    connect(&form, &TForm1::Ticked, this, &RemoteControl::Refresh);
+    Refresh();
+}
+
+RemoteControl::~RemoteControl() = default;
+
+platform::ControlState RemoteControl::StateOf(const TForm1& form) {
+    platform::ControlState state;
+    state.status = form.Status->text();
+    // Only an armed countdown is pending; a cancelled one performs nothing.
+    if (!form.Abort->isHidden() && form.Countdown.secondsLeft >= 0) {
+        state.secondsLeft = form.Countdown.secondsLeft;
+        state.action = (form.Countdown.delayed ? form.DelayAction : form.OffAction)->currentText();
+    }
+    state.kwhUsed = ShownKwh(WhUsed);
+    state.kwhSaved = ShownKwh(WhSaved);
+    state.locked = LockCountdown == 0;
+    return state;
+}
+
+std::optional<int> RemoteControl::ActionCodeOf(const QString& name) {
+    for (int code = 0; code < 3; ++code) {
+        if (name.compare(QLatin1String(kActionWords[code]), Qt::CaseInsensitive) == 0 ||
+            name.compare(QString::fromStdString(ActionNames[code]), Qt::CaseInsensitive) == 0)
+            return code;
+    }
+    return std::nullopt;
+}
+
+void RemoteControl::Refresh() {
+    mService.Publish(StateOf(mForm));
+}
+
+void RemoteControl::Show() {
+    mForm.TrayIcon->Restore();
+}
+
+platform::ControlError RemoteControl::ChooseDelayAction(const QString& action) {
+    if (action.isEmpty())
+        return {};
+    const std::optional<int> code = ActionCodeOf(action);
+    if (!code)
+        return {kBadArguments, UnknownAction(action)};
+    const bool allowed = *code == kStandBy     ? IsPwrSuspendAllowed()
+                         : *code == kHibernate ? IsPwrHibernateAllowed()
+                                               : IsPwrShutdownAllowed();
+    if (!allowed)
+        return {kRefused, NotAvailable(QString::fromStdString(ActionNames[*code]))};
+    mForm.DelayAction->setCurrentIndex(*code);
+    mForm.OffActionChange(mForm.DelayAction);
+    return {};
+}
+
+platform::ControlError RemoteControl::SwitchOff(int minutes, const QString& action) {
+    if (minutes < 1 || minutes > 60)
+        return {kBadArguments, MinutesOutOfRange(minutes)};
+    if (auto refused = ChooseDelayAction(action); refused.Failed())
+        return refused;
+    mForm.DelayMins->setValue(minutes);
+    mForm.DelayedOffClick();
+    return {};
+}
+
+platform::ControlError RemoteControl::SwitchOffNow(const QString& action) {
+    if (auto refused = ChooseDelayAction(action); refused.Failed())
+        return refused;
+    mForm.NowButtonClick();
+    return {};
+}
+
+platform::ControlError RemoteControl::Cancel() {
+    if (mForm.Abort->isHidden())
+        return {kRefused, kNothingToCancel};
+    mForm.AbortClick();
+    return {};
+}
+
+platform::ControlError RemoteControl::Resume() {
+    if (mForm.Resume->isHidden())
+        return {kRefused, kNothingToResume};
+    mForm.ResumeClick();
+    return {};
+}
+
+void AddRemoteControl() {
+    AddCompanion([](TForm1& form) { return std::make_unique<RemoteControl>(form); });
+}
+
+} // namespace quelmo
