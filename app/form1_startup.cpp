@@ -3,6 +3,7 @@
 
 #include "config/paths.h"
 #include "config/settings.h"
+#include "fleet/config_refresh.h"
 #include "http/winhttp.h"
 #include "platform/clock.h"
 #include "platform/instance_lock.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSessionManager>
@@ -41,6 +43,8 @@ void ResetProgramState() {
 TForm1::TForm1() : QWidget(nullptr) {
     StartupComplete = false;
     PasswordScramble.clear();
+    mRefresh = std::make_unique<TConfigRefresh>(
+        *this, [] { return LockCountdown == 0; }, [this] { ConfigBox->update(); });
     BuildControls();
     Startup();
 }
@@ -144,6 +148,7 @@ void TForm1::EndSession() {
 
 TForm1::~TForm1() {
     DetachTick();
+    mRefresh.reset();
     if (StartupComplete)
         SaveAll(*this);
     mTermination.reset();
