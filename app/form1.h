@@ -30,6 +30,7 @@ class TerminationSignal;
 } // namespace platform
 
 class ScheduleRow;
+class TConfigRefresh;
 class TTrayIcon;
 
 extern const char* const VersionCaption;
@@ -48,9 +49,6 @@ extern double TimeToNextOn;
 std::string FormatCountdown(double days);
 // "%05d.%02d kWh", capped at 99999.
 std::string FormatKwh(double kwh);
-// The usage report's URL for the given counters and device identity.
-std::string UsageReportUrl(int kwhUsed, int kwhSaved, std::uint32_t deviceId);
-
 // The power broadcast's event codes. Only the suspend query is acted on; the others' texts are
 // not shown.
 enum PowerBroadcastCode {
@@ -139,6 +137,7 @@ public:
     void AttachTick();
     void DetachTick();
     bool TickAttached() const { return mTickAttached; }
+    const TConfigRefresh& Refresh() const { return *mRefresh; }
     void FormClose();
     // The desktop session or the process is ending (log-out, SIGTERM): saves as "Exit!" does,
     // takes the icon down, releases the lock and leaves the message loop with 0.
@@ -221,6 +220,7 @@ private:
     std::unique_ptr<platform::AbruptEndWatch> mAbruptEnd;
     // The companions of app/companions.h, made once the window runs.
     std::vector<std::unique_ptr<QObject>> mCompanions;
+    std::unique_ptr<TConfigRefresh> mRefresh;
 };
 
 } // namespace quelmo

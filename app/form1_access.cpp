@@ -105,7 +105,8 @@ void TForm1::ChangePasswordClick() {
 }
 
 void TForm1::HelpClick() {
-    if (!OpenURL("http://" + ProductWebHost() + "/Quelmo/index.html"))
+    // A build without a web server of its own goes straight to the pages beside the program.
+    if (ProductWebHost().empty() || !OpenURL("http://" + ProductWebHost() + "/Quelmo/index.html"))
         OpenURL(LocalHelpUrl());
     TouchLockCountdown();
 }

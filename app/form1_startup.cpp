@@ -7,6 +7,7 @@
 
 #include "config/paths.h"
 #include "config/settings.h"
+#include "fleet/config_refresh.h"
 #include "http/winhttp.h"
 #include "platform/abrupt_end.h"
 #include "platform/clock.h"
@@ -22,6 +23,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSessionManager>
@@ -46,6 +48,8 @@ void ResetProgramState() {
 TForm1::TForm1() : QWidget(nullptr) {
     StartupComplete = false;
     PasswordScramble.clear();
+    mRefresh = std::make_unique<TConfigRefresh>(
+        *this, [] { return LockCountdown == 0; }, [this] { ConfigBox->update(); });
     BuildControls();
     Startup();
 }
@@ -156,6 +160,7 @@ void TForm1::SaveForSessionEnd() {
 TForm1::~TForm1() {
     mAbruptEnd.reset();
     DetachTick();
+    mRefresh.reset();
     if (StartupComplete)
         SaveAll(*this);
     mCompanions.clear();

@@ -4,6 +4,9 @@
 
 #include "config/paths.h"
 #include "config/settings.h"
+#include "fleet/config_refresh.h"
+#include "fleet/device_id.h"
+#include "fleet/report_host.h"
 #include "http/winhttp.h"
 #include "power/switchoff.h"
 #include "schedule/week_schedule.h"
@@ -61,11 +64,6 @@ std::string FormatKwh(double kwh) {
     return Format("%05d.%02d kWh", d, h);
 }
 
-std::string UsageReportUrl(int kwhUsed, int kwhSaved, std::uint32_t deviceId) {
-    return "http://" + ProductWebHost() + "/Quelmo/setup/QuelmoV.php" +
-           Format("?kwu=%d,&kws=%d,&did=%08X", kwhUsed, kwhSaved, deviceId);
-}
-
 void TForm1::Timer1Timer() {
     // Whatever step ends the tick, those who follow the window hear of it.
     struct AtEnd {
@@ -99,6 +97,7 @@ void TForm1::Timer1Timer() {
     ShowDetails->setText(ConfigBox->isHidden() ? Texts::tr("Show Details")
                                                : Texts::tr("Hide Details"));
     Rows.DrawTimeMarker(false);
+    mRefresh->Tick();
 
     WhUsed += OnPower / 3600;
     const double used = WhUsed * 0.001;
@@ -219,9 +218,9 @@ void TForm1::SwitchOff(bool delayed) {
 void TForm1::UsageReport(double kwhUsed) {
     const int k = static_cast<int>(kwhUsed);
     LastReportedKwh = k; // first, so that a tick nested in the fetch does not send it again
-    const std::uint32_t device = VolumeSerial("/");
-    const int w = static_cast<int>(WhSaved * 0.001);
-    HTTPReadString(UsageReportUrl(k, w, device), 900);
+    const std::string url = UsageReportUrl(k, static_cast<int>(WhSaved * 0.001), DeviceId());
+    if (!url.empty()) // no report host chosen: nothing leaves the PC
+        HTTPReadString(url, 900);
 }
 
 } // namespace quelmo

@@ -20,6 +20,8 @@ const char* const kLocalCopy = "LocalCopy.db";
 const char* const kDefaultDb = "Default.db";
 constexpr int kDownloadTimeoutMs = 900;
 
+} // namespace
+
 // A download that names none of the database's keys is no database: a captive portal's page,
 // or a web server's error page sent with status 200.
 bool HoldsDatabaseKey(const std::string& body) {
@@ -33,8 +35,6 @@ bool HoldsDatabaseKey(const std::string& body) {
             return true;
     return false;
 }
-
-} // namespace
 
 void LoadConfig(ConfigHost& host) {
     const std::string config = host.ConfigText();

@@ -35,6 +35,8 @@ public:
     bool Failed() const;
     const std::string& FileName() const { return mFileName; }
 
+    // The value as the file has it, empty ones included; nullopt when the key is missing.
+    std::optional<std::string> Find(std::string_view key) { return Lookup(key); }
     // The value, or `def` when the key is missing or its value empty.
     std::string ReadText(std::string_view key, const std::string& def);
     // Decimal, or hexadecimal after "#"; leading digits count. `def` when nothing parses.

@@ -19,6 +19,9 @@ void SaveSettings(ConfigHost& host);
 void LoadConfig(ConfigHost& host);
 void SaveConfig(ConfigHost& host);
 void SaveAll(ConfigHost& host);
+// A downloaded body that names at least one of the database's keys; an error page sent with
+// status 200 names none.
+bool HoldsDatabaseKey(const std::string& body);
 
 // "http://" or "https://" in any letter case.
 bool ConfigIsUrl(const std::string& configText);

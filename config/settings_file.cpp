@@ -1,5 +1,6 @@
 // The settings file "Quelmo.ini": where the configuration database is, the energy counters
 // and the power ratings.
+#include "config/fleet_settings.h"
 #include "config/settings.h"
 #include "power/ascii_case.h"
 
@@ -46,6 +47,7 @@ void LoadSettings(ConfigHost& host) {
         SbyPower = store.ReadFloat("SbyPower", SbyPower);
         host.SetConfigText(store.ReadText("DbFile", host.ConfigText()));
     }
+    ReadFleetSettings(store);
     store.Close();
     host.SetRatingEdits(TruncateToInt(OnPower), TruncateToInt(OffPower), TruncateToInt(SbyPower));
     host.SetAutoStartChecked(AutoStartIsSet());
@@ -66,6 +68,7 @@ void SaveSettings(ConfigHost& host) {
     store.WriteFloat("OnPower", OnPower);
     store.WriteFloat("OffPower", OffPower);
     store.WriteFloat("SbyPower", SbyPower);
+    WriteFleetSettings(store);
     store.Close();
     SetAutoStart(host.AutoStartChecked());
 }

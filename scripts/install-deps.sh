@@ -12,6 +12,7 @@ packages=(
     xvfb xauth fonts-dejavu-core fonts-liberation2 libcap2-bin
     trayer xdotool
     dpkg-dev file librsvg2-bin lintian desktop-file-utils appstream
+    zlib1g-dev nginx
 )
 
 missing=()

@@ -1,0 +1,33 @@
+#include "config/fleet_settings.h"
+
+#include "config/key_value_file.h"
+
+#include <algorithm>
+
+namespace quelmo {
+
+FleetSettings Fleet;
+
+namespace {
+// A week; more would overflow nothing, but no fleet wants a schedule that stale.
+constexpr int kMaxRefreshMinutes = 7 * 24 * 60;
+} // namespace
+
+void ReadFleetSettings(TKeyValueFile& store) {
+    Fleet = {};
+    if (store.Failed())
+        return;
+    Fleet.reportHost = store.Find("ReportHost");
+    if (store.Find("RefreshMinutes"))
+        Fleet.refreshMinutes =
+            std::clamp(store.ReadInt("RefreshMinutes", 0), 0, kMaxRefreshMinutes);
+}
+
+void WriteFleetSettings(TKeyValueFile& store) {
+    if (Fleet.reportHost)
+        store.WriteText("ReportHost", *Fleet.reportHost);
+    if (Fleet.refreshMinutes)
+        store.WriteInt("RefreshMinutes", *Fleet.refreshMinutes);
+}
+
+} // namespace quelmo

@@ -1,0 +1,27 @@
+#pragma once
+// What an administrator sets in "Quelmo.ini" for a fleet of PCs: where the usage reports go and
+// how often a URL configuration is checked. Kept as the file has them, so that saving the
+// settings writes back exactly what was seeded and nothing that was not.
+
+#include <optional>
+#include <string>
+
+namespace quelmo {
+
+class TKeyValueFile;
+
+struct FleetSettings {
+    // "ReportHost": a host with an optional port, or an http:// or https:// base URL; empty
+    // sends no report. nullopt: not in the file, the build's own host applies.
+    std::optional<std::string> reportHost;
+    // "RefreshMinutes": minutes between checks of a URL configuration; 0 or nullopt: none.
+    std::optional<int> refreshMinutes;
+};
+
+extern FleetSettings Fleet;
+
+// A failed store reads as nothing set.
+void ReadFleetSettings(TKeyValueFile& store);
+void WriteFleetSettings(TKeyValueFile& store);
+
+} // namespace quelmo
