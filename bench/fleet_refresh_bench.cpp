@@ -18,6 +18,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -109,6 +110,10 @@ public:
         const std::string srv = mDir.path().toStdString() + "/srv/";
         std::ofstream(srv + "Quelmo.db.new") << Database(version);
         std::rename((srv + "Quelmo.db.new").c_str(), (srv + "Quelmo.db").c_str());
+        // Versions of one size published within a second would share nginx's validators.
+        std::filesystem::last_write_time(srv + "Quelmo.db",
+                                         std::filesystem::file_time_type::clock::now() +
+                                             std::chrono::minutes(version));
     }
     std::string Url() const { return "http://127.0.0.1:" + std::to_string(mPort) + "/Quelmo.db"; }
 
@@ -205,6 +210,10 @@ void BM_ChangeReaches99Percent(benchmark::State& state) {
         std::size_t reached = 0;
         const std::size_t target = (pcs * 99 + 99) / 100;
         while (reached < target) {
+            if (Clock::now() - start > std::chrono::milliseconds(20 * periodMs)) {
+                state.SkipWithError("the change did not reach 99 % within 20 periods");
+                break;
+            }
             const auto elapsedMs = static_cast<std::size_t>(
                 std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start)
                     .count());
