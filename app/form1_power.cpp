@@ -17,8 +17,8 @@ void TForm1::PowerBroadcast(int code) {
     if (code != PBT_APMQUERYSUSPEND)
         return;
     // ArmWakeTimer's own limits leave the timer alone under 30 seconds or beyond 7.5 days. Its
-    // notices wait until this handler has returned and the suspend is no longer held back: a
-    // box nobody answers would otherwise keep the inhibitor until logind stops waiting.
+    // notices wait until this handler has returned and the suspend is no longer held back, so
+    // that they are read when the PC is back.
     auto hold = std::make_shared<NoticeHold>();
     ArmWakeTimer(TimeToNextOn);
     QTimer::singleShot(0, this, [hold] {});

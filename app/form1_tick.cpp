@@ -207,8 +207,8 @@ void TForm1::SwitchOff(bool delayed) {
     else if (code == kHibernate || code == kShutDown)
         WhSaved += (OnPower - OffPower) * hours;
     SaveSettings(*this);
-    // A notice about the wake-up timer comes after the power action: the switch-off must not
-    // wait for somebody to press OK. The box is then there when the PC is back.
+    // A notice about the wake-up timer comes after the power action, and its box is there when
+    // the PC is back.
     const NoticeHold hold;
     ArmWakeTimer(TimeToNextOn);
     emit SwitchingOff();
