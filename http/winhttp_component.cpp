@@ -207,6 +207,7 @@ bool TCustomWinHTTP::StartWorker(bool wait) {
     s.password = Password;
     s.chunkSize = static_cast<std::uint32_t>(mTransferBufferSize);
     s.workOffline = WorkOffline;
+    s.showGoOnlineMessage = ShowGoOnlineMessage;
     s.headerInfo = static_cast<bool>(OnHeaderInfo);
     s.progress = static_cast<bool>(OnProgress);
     s.uploadProgress = static_cast<bool>(OnUploadProgress);

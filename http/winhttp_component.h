@@ -91,6 +91,7 @@ public:
     std::string POSTData;
     TWinHTTPRange Range;
     std::string Referer;
+    // While networking is switched off by the user, a transfer first asks to switch it on.
     bool ShowGoOnlineMessage = false;
     TWinHTTPRequestMethod RequestMethod = rmAutoDetect;
     TWinHTTPTimeouts Timeouts;

@@ -138,8 +138,14 @@ void TCustomWinHTTP::ThreadWaitTimeoutExpired(TComponent*, bool& terminateThread
 }
 
 void TCustomWinHTTP::StopTransfer() {
-    if (const std::shared_ptr<winhttp::Transfer> t = mTransfer)
-        t->Kill();
+    const std::shared_ptr<winhttp::Transfer> t = mTransfer;
+    if (!t)
+        return;
+    t->Kill();
+    // A worker whose work is over waits for its end, which will not run now: its body goes
+    // here, while that worker still lives, since the stream belongs to the worker's thread.
+    if (t->executed && !t->doneRun)
+        t->ReleaseBody(false);
 }
 
 void TCustomWinHTTP::Release(const winhttp::Transfer& transfer) {

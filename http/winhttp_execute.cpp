@@ -151,6 +151,8 @@ Next Worker::Connect() {
     t.request->SetReceiveTimeout(s.timeouts.ReceiveTimeout);
     t.request->SetSendTimeout(s.timeouts.SendTimeout);
     t.request->SetIgnoreUnknownAuthority(has(ioIgnoreUnknownCertificateAuthority));
+    if (s.showGoOnlineMessage && platform::NetworkingDisabled())
+        platform::GoOnline();
     if (s.onBeforeSendRequest) {
         std::lock_guard lock(t.workerEvent);
         if (!Stopped())

@@ -34,6 +34,7 @@ struct Settings {
     std::string username, password;
     std::uint32_t chunkSize = 4096;
     bool workOffline = false;
+    bool showGoOnlineMessage = false;
     // Which GUI-thread handlers were assigned: the worker asks for them only then.
     bool headerInfo = false, progress = false, uploadProgress = false, passwordRequest = false,
          proxyAuthentication = false;

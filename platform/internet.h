@@ -158,7 +158,7 @@ public:
     void SetConnectTimeout(unsigned ms);
     void SetReceiveTimeout(unsigned ms);
     void SetSendTimeout(unsigned ms);
-    // Used from the next send on.
+    // Used from the next send on, for the server the request stands at now.
     void SetCredentials(const std::string& user, const std::string& password);
     void SetProxyCredentials(const std::string& user, const std::string& password);
     void SetIgnoreUnknownAuthority(bool ignore);
@@ -200,5 +200,8 @@ private:
 // The desktop's network manager says that networking is switched off. False where there is
 // none to ask.
 bool NetworkingDisabled();
+// Asks the desktop's network manager to switch networking on; its authorization agent may
+// ask the person first. False when it refused, or there is none to ask.
+bool GoOnline();
 
 } // namespace quelmo::platform

@@ -202,8 +202,16 @@ void HttpRequest::SetSendTimeout(unsigned ms) {
 }
 
 void HttpRequest::SetCredentials(const std::string& user, const std::string& password) {
-    mImpl->user = user;
-    mImpl->password = password;
+    Impl& r = *mImpl;
+    r.user = user;
+    r.password = password;
+    // Given in answer to the server the request stands at now (after a redirect, another one
+    // than it started with): they are for that server, and only for it.
+    UrlHandle current;
+    if (current.url && curl_url_set(current.url, CURLUPART_URL, r.url.c_str(), 0) == CURLUE_OK) {
+        r.originalOrigin = current.Origin();
+        r.credentialsAllowed = true;
+    }
 }
 
 void HttpRequest::SetProxyCredentials(const std::string& user, const std::string& password) {

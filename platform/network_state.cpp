@@ -32,4 +32,26 @@ bool NetworkingDisabled() {
     return disabled;
 }
 
+bool GoOnline() {
+    // As long as the person may take to answer the authorization agent.
+    constexpr int kAnswerWaitMs = 120000;
+    QString name;
+    bool done = false;
+    {
+        QDBusConnection bus = ConnectSystemBus(QStringLiteral("quelmo-go-online"), {}, name);
+        if (bus.isConnected()) {
+            QDBusMessage enable = QDBusMessage::createMethodCall(
+                QStringLiteral("org.freedesktop.NetworkManager"),
+                QStringLiteral("/org/freedesktop/NetworkManager"),
+                QStringLiteral("org.freedesktop.NetworkManager"), QStringLiteral("Enable"));
+            enable << true;
+            enable.setInteractiveAuthorizationAllowed(true);
+            done =
+                bus.call(enable, QDBus::Block, kAnswerWaitMs).type() == QDBusMessage::ReplyMessage;
+        }
+    }
+    QDBusConnection::disconnectFromBus(name);
+    return done;
+}
+
 } // namespace quelmo::platform

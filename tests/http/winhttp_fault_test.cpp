@@ -97,7 +97,43 @@ struct Fixture {
     std::string body;
     std::uint32_t doneSize = 0;
     int redirects = 0, progress = 0, passwordRequests = 0;
+    std::atomic<bool> handlesClosed{false};
 };
+
+// The server to another host (the same one, named differently) after the first request; there
+// it asks for credentials.
+Answer ElsewhereWithPassword(const std::string& request, int index) {
+    if (index == 0) {
+        const std::size_t at = request.find("Host: 127.0.0.1:");
+        const std::string port = request.substr(at + 16, request.find("\r\n", at) - at - 16);
+        return {{Reply("302 Found\r\nLocation: http://localhost:" + port +
+                       "/moved.bin\r\nContent-Length: 0")}};
+    }
+    if (request.find("Authorization: Basic YW5uOnNlY3JldA==") != std::string::npos)
+        return {{Reply("200 OK\r\nContent-Length: 2", "ok")}};
+    return {{Reply("401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"fleet\"\r\n"
+                   "Content-Length: 2",
+                   "no")}};
+}
+
+// Starts a download into the output file and lets its worker finish the body without serving
+// events, so that the end of the transfer waits; then aborts.
+void AbortBeforeTheEnd(Fixture& f, bool immediately) {
+    f.http.OnProgress = nullptr; // its marshalled call would hold the worker in the body
+    f.http.OnStatusChanged = [&f](TComponent*, unsigned id, const std::string&) {
+        if (id == 70)
+            f.handlesClosed = true;
+    };
+    ASSERT_TRUE(f.http.Read(false));
+    for (int i = 0; i < 1000 && !f.handlesClosed; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    ASSERT_TRUE(QFile::exists(QString::fromStdString(f.output)));
+    f.http.Abort(true, immediately);
+    if (immediately) {
+        EXPECT_EQ(f.FileBytes(), "<missing>");
+    }
+}
 
 struct FaultRow {
     const char* name;
@@ -108,6 +144,10 @@ struct FaultRow {
     std::function<void(Fixture&)> run = [](Fixture& f) { ASSERT_TRUE(f.http.Read(false)); };
     std::function<void(Fixture&)> check = [](Fixture&) {};
 };
+
+void PrintTo(const FaultRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class FaultMatrix : public ::testing::TestWithParam<FaultRow> {};
 
@@ -188,6 +228,23 @@ INSTANTIATE_TEST_SUITE_P(
                                           "Content-Length: 0")}};
                  },
                  {"HTTPError 301", "AnyError"}},
+        FaultRow{"PasswordForAnotherHostAfterARedirectIsSent",
+                 ElsewhereWithPassword,
+                 {"Done"},
+                 [](Fixture& f) {
+                     f.http.OnPasswordRequest = [&f](TComponent*, const std::string&,
+                                                     bool& tryAgain) {
+                         ++f.passwordRequests;
+                         f.http.Username = "ann";
+                         f.http.Password = "secret";
+                         tryAgain = true;
+                     };
+                 },
+                 [](Fixture& f) { ASSERT_TRUE(f.http.Read(false)); },
+                 [](Fixture& f) {
+                     EXPECT_EQ(f.passwordRequests, 1);
+                     EXPECT_EQ(f.body, "ok");
+                 }},
         FaultRow{"PasswordLoopGivesUp",
                  [](auto&, int) {
                      return Answer{{Reply("401 Unauthorized\r\nWWW-Authenticate: Basic "
@@ -305,6 +362,18 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(f.events, std::vector<std::string>{"Aborted"});
                      EXPECT_EQ(f.FileBytes(), "<missing>");
                  }},
+        FaultRow{"AbortAtOnceAfterTheBodyDeletesTheFile",
+                 [](auto&, int) { return Answer{{Reply("200 OK\r\nContent-Length: 4", "body")}}; },
+                 {"Aborted"},
+                 [](Fixture& f) { f.http.OutputFileName = f.output; },
+                 [](Fixture& f) { AbortBeforeTheEnd(f, true); },
+                 [](Fixture& f) { EXPECT_EQ(f.FileBytes(), "<missing>"); }},
+        FaultRow{"AbortLaterAfterTheBodyDeletesTheFile",
+                 [](auto&, int) { return Answer{{Reply("200 OK\r\nContent-Length: 4", "body")}}; },
+                 {"Aborted"},
+                 [](Fixture& f) { f.http.OutputFileName = f.output; },
+                 [](Fixture& f) { AbortBeforeTheEnd(f, false); },
+                 [](Fixture& f) { EXPECT_EQ(f.FileBytes(), "<missing>"); }},
         FaultRow{
             "PauseThenResumeCompletesTheFile",
             [](const std::string& request, int index) {
