@@ -212,9 +212,10 @@ TEST_F(LanguageTest, GermanFromLanguage) {
     EXPECT_EQ(FormatKwh(1.5), "00001.50 kWh");
     EXPECT_EQ(Overflowing(*form), std::vector<std::string>{});
     // Qt's own buttons, where Qt's translations are installed.
-    if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+    if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm")) {
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
                   QStringLiteral("Abbrechen"));
+    }
     EnableShutdownPrivilege();
     doubles.power.canPowerOff = false;
     EnableShutdownPrivilege();
