@@ -30,6 +30,7 @@ CountdownNotification::~CountdownNotification() = default;
 void CountdownNotification::Ticked() {
     const int s = mForm.Countdown.secondsLeft;
     const bool warning = !mForm.Abort->isHidden() && s >= 0 && s < kWarningSeconds;
+    mForm.TrayIcon->SetAttention(warning);
     if (!warning) {
         Withdraw();
         return;
@@ -51,6 +52,7 @@ void CountdownNotification::Ticked() {
 }
 
 void CountdownNotification::Withdraw() {
+    mForm.TrayIcon->SetAttention(false);
     if (!mShown)
         return;
     mShown = false;

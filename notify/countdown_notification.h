@@ -3,7 +3,8 @@
 // The last ten minutes of a switch-off countdown as a desktop notification, for a person who
 // cannot see the window come back (a compositor that refuses it focus, a full-screen video).
 // It comes with the countdown's first tick under ten minutes, is replaced at each warning beep
-// and goes when the countdown is cancelled or the power action runs.
+// and goes when the countdown is cancelled or the power action runs. Meanwhile the tray icon
+// asks for attention.
 
 #include "platform/desktop_notifications.h"
 

@@ -69,6 +69,9 @@ public:
             mXembed->setToolTip(text);
     }
 
+    void SetAttention(bool attention) override { mItem.SetAttention(attention); }
+    void SetWindowId(quint64 id) override { mItem.SetWindowId(id); }
+
     bool Hosted() const override {
         if (mItem.Hosted())
             return true;

@@ -33,6 +33,10 @@ public:
     virtual void Hide() = 0;
     virtual void SetIcon(const QIcon& icon) = 0;
     virtual void SetToolTip(const QString& text) = 0;
+    // The countdown is in its last minutes: the icon asks to be looked at.
+    virtual void SetAttention(bool) {}
+    // The main window's native id where the desktop uses one (X11), else 0.
+    virtual void SetWindowId(quint64) {}
     // A notification area shows the icon at this moment, so that a press can bring the window
     // back from it.
     virtual bool Hosted() const = 0;

@@ -7,10 +7,12 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
+#include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
 #include <QImage>
+#include <QPainter>
 #include <QtEndian>
 
 namespace quelmo::platform {
@@ -87,6 +89,25 @@ SniPixmaps PixmapsOf(const QIcon& icon) {
     return pixmaps;
 }
 
+// The icon with a red dot in its lower right corner, for the last minutes.
+QIcon AttentionIconOf(const QIcon& icon) {
+    QIcon marked;
+    for (int size : {16, 22, 24, 32, 48, 64}) {
+        QPixmap pixmap = icon.pixmap(size, size);
+        if (pixmap.isNull())
+            continue;
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(220, 0, 0));
+        const qreal dot = size * 0.45;
+        painter.drawEllipse(QRectF(size - dot, size - dot, dot, dot));
+        painter.end();
+        marked.addPixmap(pixmap);
+    }
+    return marked;
+}
+
 } // namespace
 
 // The org.kde.StatusNotifierItem interface of the item's object.
@@ -97,12 +118,18 @@ class SniAdaptor : public QDBusAbstractAdaptor {
     Q_PROPERTY(QString Id READ Id)
     Q_PROPERTY(QString Title READ Title)
     Q_PROPERTY(QString Status READ Status)
+    Q_PROPERTY(int WindowId READ WindowId)
+    Q_PROPERTY(QString IconThemePath READ Empty)
     Q_PROPERTY(QString IconName READ Empty)
     Q_PROPERTY(quelmo::platform::SniPixmaps IconPixmap READ IconPixmap)
     Q_PROPERTY(QString OverlayIconName READ Empty)
+    Q_PROPERTY(quelmo::platform::SniPixmaps OverlayIconPixmap READ NoPixmaps)
     Q_PROPERTY(QString AttentionIconName READ Empty)
+    Q_PROPERTY(quelmo::platform::SniPixmaps AttentionIconPixmap READ AttentionIconPixmap)
+    Q_PROPERTY(QString AttentionMovieName READ Empty)
     Q_PROPERTY(quelmo::platform::SniToolTip ToolTip READ ToolTip)
     Q_PROPERTY(bool ItemIsMenu READ ItemIsMenu)
+    Q_PROPERTY(QDBusObjectPath Menu READ Menu)
 
 public:
     explicit SniAdaptor(StatusNotifierItem* item) : QDBusAbstractAdaptor(item), mItem(item) {}
@@ -110,12 +137,19 @@ public:
     QString Category() const { return QStringLiteral("ApplicationStatus"); }
     QString Id() const { return QCoreApplication::applicationName(); }
     QString Title() const { return QCoreApplication::applicationName(); }
-    QString Status() const { return QStringLiteral("Active"); }
+    QString Status() const {
+        return mItem->Attention() ? QStringLiteral("NeedsAttention") : QStringLiteral("Active");
+    }
+    int WindowId() const { return static_cast<int>(mItem->WindowId()); }
+    // The pictures travel with the item, so no theme, overlay or animation is named.
     QString Empty() const { return {}; }
+    SniPixmaps NoPixmaps() const { return {}; }
     SniPixmaps IconPixmap() const { return PixmapsOf(mItem->Icon()); }
+    SniPixmaps AttentionIconPixmap() const { return PixmapsOf(AttentionIconOf(mItem->Icon())); }
     SniToolTip ToolTip() const { return {{}, {}, mItem->ToolTip(), {}}; }
     // A press activates; there is no menu to open instead.
     bool ItemIsMenu() const { return false; }
+    QDBusObjectPath Menu() const { return QDBusObjectPath(QStringLiteral("/NO_DBUSMENU")); }
 
 public slots:
     void Activate(int, int) { Press(TrayPress::Activate); }
@@ -126,6 +160,8 @@ public slots:
 signals:
     void NewTitle();
     void NewIcon();
+    void NewAttentionIcon();
+    void NewOverlayIcon();
     void NewToolTip();
     void NewStatus(const QString& status);
 
@@ -197,14 +233,24 @@ void StatusNotifierItem::Hide() {
 
 void StatusNotifierItem::SetIcon(const QIcon& icon) {
     mIcon = icon;
-    if (auto* adaptor = findChild<SniAdaptor*>())
+    if (auto* adaptor = findChild<SniAdaptor*>()) {
         emit adaptor->NewIcon();
+        emit adaptor->NewAttentionIcon();
+    }
 }
 
 void StatusNotifierItem::SetToolTip(const QString& text) {
     mToolTip = text;
     if (auto* adaptor = findChild<SniAdaptor*>())
         emit adaptor->NewToolTip();
+}
+
+void StatusNotifierItem::SetAttention(bool attention) {
+    if (attention == mAttention)
+        return;
+    mAttention = attention;
+    if (auto* adaptor = findChild<SniAdaptor*>())
+        emit adaptor->NewStatus(adaptor->Status());
 }
 
 void StatusNotifierItem::RegisterWithWatcher() {

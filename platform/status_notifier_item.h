@@ -26,6 +26,9 @@ public:
     void Hide();
     void SetIcon(const QIcon& icon);
     void SetToolTip(const QString& text);
+    // "NeedsAttention" instead of "Active".
+    void SetAttention(bool attention);
+    void SetWindowId(quint64 id) { mWindowId = id; }
 
     // A watcher took the item and reports a host that shows it.
     bool Hosted() const { return mHosted; }
@@ -35,6 +38,8 @@ public:
     const QString& ServiceName() const { return mService; }
     const QIcon& Icon() const { return mIcon; }
     const QString& ToolTip() const { return mToolTip; }
+    bool Attention() const { return mAttention; }
+    quint64 WindowId() const { return mWindowId; }
 
     std::function<void(TrayPress)> onPress;
     std::function<void()> onHostChanged;
@@ -54,6 +59,8 @@ private:
     QString mToolTip;
     bool mShown = false;
     bool mHosted = false;
+    bool mAttention = false;
+    quint64 mWindowId = 0;
     unsigned mAttempt = 0; // answers to an older registration are stale
 };
 

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace quelmo {
 
@@ -44,6 +45,10 @@ void TTrayIcon::SetVisible(bool visible) {
             mArea->onPress = [this](platform::TrayPress press) { Press(press); };
             mArea->onHostChanged = [this] { HostChanged(); };
             mArea->SetToolTip(mHint);
+            mArea->SetAttention(mAttention);
+            // X11 desktops match the item to its window by the window's id.
+            if (QGuiApplication::platformName() == QLatin1String("xcb"))
+                mArea->SetWindowId(mOwner->winId());
             Update();
         }
         mArea->Show();
@@ -62,6 +67,14 @@ void TTrayIcon::SetHint(const QString& hint) {
         mArea->SetToolTip(mHint);
 }
 
+void TTrayIcon::SetAttention(bool attention) {
+    if (attention == mAttention)
+        return;
+    mAttention = attention;
+    if (mArea)
+        mArea->SetAttention(attention);
+}
+
 void TTrayIcon::Update() {
     if (mArea)
         mArea->SetIcon(ProgramIcon());
@@ -71,6 +84,10 @@ void TTrayIcon::Minimize() {
     ++mMinimizes;
     if (Hosted()) {
         mInTray = true;
+        // A window manager places a window mapped again as if new (openbox: the top left
+        // corner): it comes back where it was.
+        if (!mOwner->isHidden())
+            mPlacement = mOwner->geometry();
         mOwner->hide();
     } else {
         // Hidden with no notification area to show the icon, nothing could bring it back.
@@ -84,6 +101,15 @@ void TTrayIcon::Minimize() {
 void TTrayIcon::Restore() {
     ++mRestores;
     mInTray = false;
+    // The client area's place, which holds whatever frame the window manager draws around it.
+    // Asked of the native window: a window first placed by the window manager counts as placed
+    // automatically, and would be placed anew at every mapping.
+    if (mOwner->isHidden() && mPlacement.isValid()) {
+        if (QWindow* window = mOwner->windowHandle())
+            window->setGeometry(mPlacement);
+        else
+            mOwner->setGeometry(mPlacement);
+    }
     mOwner->setWindowState(mOwner->windowState() & ~Qt::WindowMinimized);
     mOwner->show();
     mOwner->raise();

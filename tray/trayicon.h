@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -69,6 +70,10 @@ public:
     const QString& Hint() const { return mHint; }
     void SetHint(const QString& hint);
 
+    // The icon asks to be looked at (the last minutes of a countdown).
+    void SetAttention(bool attention);
+    bool Attention() const { return mAttention; }
+
     // Into the tray where a notification area shows the icon; to the task bar (iconified)
     // where none does, so that the window can always be reached.
     void Minimize();
@@ -106,8 +111,10 @@ private:
     QWidget* mOwner;
     std::unique_ptr<platform::NotificationArea> mArea;
     QString mHint;
+    QRect mPlacement; // position and size when last sent to the tray
     bool mVisible = false;
     bool mInTray = false;
+    bool mAttention = false;
     int mMinimizes = 0;
     int mRestores = 0;
 };

@@ -72,7 +72,10 @@ TEST_F(CountdownNotificationTest, ComesInTheLastTenMinutesAndIsReplacedAtEachMin
     form->DelayedOffClick();
     Tick(60); // 10:00 left
     EXPECT_TRUE(Calls("Notify").empty()) << "not before the last ten minutes";
+    EXPECT_FALSE(tray.state.attention);
+    EXPECT_EQ(tray.state.toolTip, "PC will StandBy in 10:00 Minutes");
     Tick();
+    EXPECT_TRUE(tray.state.attention) << "the icon asks for attention too";
     ASSERT_TRUE(WaitForCalls("Notify", 1));
     const std::string first = Calls("Notify")[0];
     Contains(first, "Notify \"Quelmo!\" 0 \"io.github.quelmo.Quelmo\" \"Quelmo!\" "
@@ -97,6 +100,7 @@ TEST_F(CountdownNotificationTest, ComesInTheLastTenMinutesAndIsReplacedAtEachMin
     EXPECT_TRUE(QTest::qWaitFor([] { return DelayedOffSeconds == 0; }, 5000));
     EXPECT_TRUE(form->Abort->isHidden());
     EXPECT_FALSE(NowRequested);
+    EXPECT_FALSE(tray.state.attention);
     EXPECT_TRUE(WaitForCalls("CloseNotification", 1));
     EXPECT_EQ(Calls("CloseNotification")[0], "CloseNotification 1");
     Tick(2);

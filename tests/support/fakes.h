@@ -89,6 +89,8 @@ public:
     struct State {
         bool hosted = true;
         bool shown = false;
+        bool attention = false;
+        QString toolTip;
         FakeNotificationArea* area = nullptr; // the one the window made
     };
     explicit FakeNotificationArea(State& state) : s(state) { s.area = this; }
@@ -96,7 +98,8 @@ public:
     void Show() override { s.shown = true; }
     void Hide() override { s.shown = false; }
     void SetIcon(const QIcon&) override {}
-    void SetToolTip(const QString&) override {}
+    void SetToolTip(const QString& text) override { s.toolTip = text; }
+    void SetAttention(bool attention) override { s.attention = attention; }
     bool Hosted() const override { return s.shown && s.hosted; }
 
 private:

@@ -4,19 +4,38 @@
 #include "app/companions.h"
 #include "control/remote_control.h"
 #include "platform/instance_lock.h"
+#include "schedule/week_schedule.h"
 #include "tests/support/form_fixture.h"
 #include "tests/tray/desktop_session.h"
 #include "tray/trayicon.h"
 
 #include <QApplication>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDBusPendingCall>
+#include <QDir>
+#include <QFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace quelmo {
+
+// Carries the item's NewStatus signal to the test.
+class StatusRelay : public QObject {
+    Q_OBJECT
+public:
+    std::vector<QString>* seen = nullptr;
+public slots:
+    void NewStatus(const QString& status) {
+        if (seen)
+            seen->push_back(status);
+    }
+};
+
 namespace {
 
 using test::DesktopSession;
@@ -64,6 +83,7 @@ protected:
         QDBusConnection::disconnectFromBus(name);
         return answered;
     }
+    StatusRelay mStatusRelay;
     // Back into the tray, then `press` must bring the window back exactly once.
     void ExpectOneRestore(const std::function<void()>& press) {
         if (!form->isHidden())
@@ -147,6 +167,168 @@ TEST_F(TrayDesktopTest, ASecondStartBringsTheFirstCopysWindowBack) {
     EXPECT_EQ(form->TrayIcon->RestoreCount(), 1);
 }
 
+// What a host asks of the item: every property of the interface, the status of the last minutes
+// with its signal, and the status line as the tool tip.
+TEST_F(TrayDesktopTest, TheItemAnswersEveryPropertyAndAsksForAttention) {
+    SniWatcherMock watcher;
+    ASSERT_TRUE(watcher.Ok());
+    StartForm();
+    ASSERT_TRUE(WaitFor([this] { return Hosted(); }));
+    const QString name = QStringLiteral("tray-test-properties");
+    QDBusConnection host =
+        QDBusConnection::connectToBus(QString::fromStdString(DesktopSession::BusAddress()), name);
+    const QString item = QString::fromStdString(OurItem());
+    const QString sni = QStringLiteral("org.kde.StatusNotifierItem");
+    auto all = [&] {
+        QDBusMessage get = QDBusMessage::createMethodCall(
+            item, QStringLiteral("/StatusNotifierItem"),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("GetAll"));
+        get.setArguments({sni});
+        QDBusPendingCall pending = host.asyncCall(get, 5000);
+        EXPECT_TRUE(WaitFor([&pending] { return pending.isFinished(); }));
+        return pending.reply();
+    };
+    const QDBusMessage reply = all();
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    const QVariantMap p = qdbus_cast<QVariantMap>(reply.arguments().front());
+    for (const char* property :
+         {"Category", "Id", "Title", "Status", "WindowId", "IconThemePath", "IconName",
+          "IconPixmap", "OverlayIconName", "OverlayIconPixmap", "AttentionIconName",
+          "AttentionIconPixmap", "AttentionMovieName", "ToolTip", "ItemIsMenu", "Menu"})
+        EXPECT_TRUE(p.contains(QString::fromLatin1(property))) << property;
+    EXPECT_EQ(p.value("Status").toString(), "Active");
+    EXPECT_EQ(p.value("WindowId").toLongLong(), static_cast<qint64>(form->winId()));
+    EXPECT_EQ(p.value("Menu").value<QDBusObjectPath>().path(), "/NO_DBUSMENU");
+
+    std::vector<QString> statuses;
+    ASSERT_TRUE(host.connect(item, QStringLiteral("/StatusNotifierItem"), sni,
+                             QStringLiteral("NewStatus"), &mStatusRelay, SLOT(NewStatus(QString))));
+    mStatusRelay.seen = &statuses;
+    form->TrayIcon->SetAttention(true);
+    EXPECT_TRUE(WaitFor([&] { return !statuses.empty(); }));
+    EXPECT_EQ(statuses, std::vector<QString>{"NeedsAttention"});
+    EXPECT_EQ(qdbus_cast<QVariantMap>(all().arguments().front()).value("Status").toString(),
+              "NeedsAttention");
+    form->TrayIcon->SetAttention(false);
+    EXPECT_TRUE(WaitFor([&] { return statuses.size() == 2; }));
+    EXPECT_EQ(statuses.back(), "Active");
+    mStatusRelay.seen = nullptr;
+
+    // The status line is the tool tip: Monday 10:00–11:00 off.
+    WeekSchedule.fill(1);
+    std::fill_n(WeekSchedule.begin() + 60, 6, std::uint8_t{0});
+    Tick();
+    const QDBusArgument tip = qvariant_cast<QDBusArgument>(
+        qdbus_cast<QVariantMap>(all().arguments().front()).value("ToolTip"));
+    QString icon, title, text;
+    tip.beginStructure();
+    tip >> icon;
+    tip.beginArray();
+    while (!tip.atEnd()) {
+        tip.beginStructure();
+        int w = 0, h = 0;
+        QByteArray pixels;
+        tip >> w >> h >> pixels;
+        tip.endStructure();
+    }
+    tip.endArray();
+    tip >> title >> text;
+    tip.endStructure();
+    EXPECT_EQ(title, "PC will StandBy in 59:59 Minutes");
+    QDBusConnection::disconnectFromBus(name);
+}
+
+// A window that was moved comes back from the tray where it was, also under a window manager
+// that places every newly mapped window itself.
+TEST_F(TrayDesktopTest, TheWindowComesBackWhereItWas) {
+    if (QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty())
+        GTEST_SKIP() << "openbox is not installed";
+    QProcess openbox;
+    openbox.start(QStringLiteral("openbox"), {});
+    ASSERT_TRUE(openbox.waitForStarted(10000));
+    QTest::qWait(1000); // managing the screen
+    SniWatcherMock watcher;
+    ASSERT_TRUE(watcher.Ok());
+    StartForm();
+    ASSERT_TRUE(WaitFor([this] { return Hosted(); }));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const QRect placed = form->geometry();
+    // Moved as a person moves it, through the window manager.
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {QStringLiteral("windowmove"), QString::number(form->winId()),
+                       QStringLiteral("300"), QStringLiteral("200")});
+    ASSERT_TRUE(WaitFor([&] { return form->geometry() != placed; }));
+    QTest::qWait(300);
+    // The client area: Qt learns the frame's extents only some time after each mapping.
+    const QRect before = form->geometry();
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        form->TrayIcon->Minimize();
+        ASSERT_TRUE(form->isHidden());
+        QTest::qWait(300);
+        form->TrayIcon->Restore();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        QTest::qWait(500); // the window manager has placed it
+        EXPECT_EQ(form->geometry(), before);
+    }
+    form.reset();
+    openbox.terminate();
+    openbox.waitForFinished(5000);
+}
+
+// The desktop matches the program's windows to its entry by their class.
+TEST(DesktopEntryTest, StartupWmClassIsTheClassOfTheProgramsWindows) {
+    if (const auto& missing = DesktopSession::Missing())
+        GTEST_SKIP() << *missing;
+    QFile entry(QStringLiteral(QUELMO_DESKTOP_ENTRY));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    QByteArray wanted;
+    for (const QByteArray& line : entry.readAll().split('\n'))
+        if (line.startsWith("StartupWMClass="))
+            wanted = line.mid(15).trimmed();
+    ASSERT_FALSE(wanted.isEmpty()) << "the entry names no StartupWMClass";
+
+    // The real program, with folders of its own; whatever window it opens first (its window,
+    // or a notice where this machine has no power management) carries the class.
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir(QStringLiteral("run"));
+    QFile::setPermissions(folder.filePath(QStringLiteral("run")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.filePath(QStringLiteral("home")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.filePath(QStringLiteral("run")));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUELMO_PROGRAM), {});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    QByteArray wmClass;
+    const bool found = QTest::qWaitFor(
+        [&] {
+            QProcess search;
+            search.start(QStringLiteral("xdotool"),
+                         {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                          QStringLiteral("--pid"), QString::number(program.processId())});
+            search.waitForFinished(5000);
+            const QByteArray window = search.readAllStandardOutput().split('\n').front().trimmed();
+            if (window.isEmpty())
+                return false;
+            QProcess xprop;
+            xprop.start(
+                QStringLiteral("xprop"),
+                {QStringLiteral("-id"), QString::fromLatin1(window), QStringLiteral("WM_CLASS")});
+            xprop.waitForFinished(5000);
+            wmClass = xprop.readAllStandardOutput().trimmed();
+            return wmClass.contains(',');
+        },
+        20000);
+    program.kill();
+    program.waitForFinished(5000);
+    ASSERT_TRUE(found) << "no window of the program appeared";
+    // WM_CLASS(STRING) = "instance", "class"
+    EXPECT_TRUE(wmClass.endsWith(", \"" + wanted + "\""))
+        << wmClass.data() << " vs " << wanted.data();
+}
+
 // Qt's XEmbed icon in trayer, pressed with real X events.
 TEST_F(TrayDesktopTest, AnXembedTrayHostsTheIconAndEachButtonRestoresOnce) {
     for (const char* tool : {"trayer", "xdotool"}) {
@@ -195,3 +377,5 @@ TEST_F(TrayDesktopTest, AnXembedTrayHostsTheIconAndEachButtonRestoresOnce) {
 
 } // namespace
 } // namespace quelmo
+
+#include "tray_desktop_check.moc"
