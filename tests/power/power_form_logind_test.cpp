@@ -211,7 +211,8 @@ TEST_F(SwitchOffTest, AnUnansweredStartUpNoticeHoldsNothingBack) {
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
             open.push_back(box->text().toStdString());
-    EXPECT_EQ(open, std::vector<std::string>{"AdjustTokenPrivileges(SeShutdownPrivilege)\nFailed"});
+    EXPECT_EQ(open, std::vector<std::string>{
+                        "Power-off is not permitted\n(polkit: org.freedesktop.login1.power-off)"});
 
     Tick(20 * 60 + 58); // to 09:59:58
     EXPECT_TRUE(Requests(mock->Calls()).empty());
