@@ -3,6 +3,7 @@
 
 #include "app/companions.h"
 #include "app/form1.h"
+#include "power/texts.h"
 #include "tray/trayicon.h"
 
 #include <QLabel>
@@ -15,8 +16,6 @@ constexpr int kWarningSeconds = 600;
 constexpr int kImageSize = 48;
 // The texts a person reads.
 const QString kTitle = QStringLiteral("Quelmo!");
-const QString kCancelLabel = QStringLiteral("Cancel");
-const QString kShowLabel = QStringLiteral("Show");
 } // namespace
 
 CountdownNotification::CountdownNotification(TForm1& form) : mForm(form) {
@@ -45,7 +44,7 @@ void CountdownNotification::Ticked() {
     note.iconName = QStringLiteral("io.github.quelmo.Quelmo");
     note.desktopEntry = note.iconName;
     note.image = ProgramIcon().pixmap(kImageSize, kImageSize).toImage();
-    note.actions = {kCancel, kCancelLabel, kShow, kShowLabel};
+    note.actions = {kCancel, Texts::tr("Cancel"), kShow, Texts::tr("Show")};
     note.critical = true;
     mNotifications.Send(note);
     mShown = true;

@@ -342,5 +342,13 @@ wird nicht unterstützt</translation>
         <source> Error: </source>
         <translation> Fehler: </translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
 </context>
 </TS>
