@@ -1,8 +1,8 @@
 #include "app/application.h"
 
 #include "app/form1.h"
-#include "power/stuff.h"
 #include "app/translations.h"
+#include "power/stuff.h"
 #include "power/texts.h"
 
 #include <QMessageBox>
