@@ -1,47 +1,119 @@
 #!/usr/bin/env bash
-# Starts Quelmo on the offscreen platform against a private logind mock, lets it hide its
-# window (30 s), then prints its context switches and CPU time over one minute of idling.
+# Idle cost of Quelmo hidden in a real notification area, side by side with KShutdown when it is
+# installed: both run on one private X server (Xvfb) with an XEmbed tray (trayer), a private
+# session bus and a private system bus with a mock of logind. After they have settled, one minute
+# of idling is measured for both at the same time, so that the load of the machine weighs on
+# both alike. Prints one line per program:
+#   idle <name> cpu_ms=<CPU per idle minute> vcsw_s=<voluntary context switches/s, all threads>
+#        threads=<n> dirty_kb=<private dirty> pss_kb=<PSS>
+# CPU time is the scheduler's own account (/proc/PID/task/*/schedstat, nanoseconds), not the
+# 10 ms clock ticks of /proc/PID/stat, which charge a whole tick or nothing to a short wake-up.
 # Usage: bench/idle_wakeups.sh [path/to/quelmo]   (default: build-release/app/quelmo)
+# Environment: IDLE_SETTLE (s, default 65), IDLE_SECONDS (s, default 60). The settling time
+# lets Quelmo hide into the tray (30 s) and make its first save (60 s), which also writes the
+# backup copy once per installation; the minute measured holds one ordinary save.
 set -euo pipefail
+unset QT_QPA_PLATFORM # the programs need the X server
 cd "$(dirname "$0")/.."
 program=${1:-build-release/app/quelmo}
+settle=${IDLE_SETTLE:-65}
+seconds=${IDLE_SECONDS:-60}
 [ -x "$program" ] || { echo "build $program first (cmake --build build-release)" >&2; exit 1; }
+for tool in Xvfb trayer dbus-daemon; do
+    command -v "$tool" >/dev/null || { echo "idle: $tool is missing (scripts/install-deps.sh)" >&2; exit 1; }
+done
 
 work=$(mktemp -d)
+chmod 700 "$work"
+pids=()
 cleanup() {
-    [ -n "${quelmo_pid:-}" ] && kill "$quelmo_pid" 2>/dev/null || true
-    [ -n "${mock_pid:-}" ] && kill "$mock_pid" 2>/dev/null || true
-    [ -f "$work/bus.pid" ] && kill "$(cat "$work/bus.pid")" 2>/dev/null || true
+    local pid
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "$work"/*.buspid; do [ -f "$pid" ] && kill "$(cat "$pid")" 2>/dev/null || true; done
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-address=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$work/bus.pid")
-export DBUS_SYSTEM_BUS_ADDRESS=$address
+# A free display number: the first without a lock file.
+display=90
+while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=":$display"
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+
+DBUS_SESSION_BUS_ADDRESS=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$work/session.buspid")
+DBUS_SYSTEM_BUS_ADDRESS=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$work/system.buspid")
+export DBUS_SESSION_BUS_ADDRESS DBUS_SYSTEM_BUS_ADDRESS
 /usr/bin/python3 -m dbusmock --system --template logind >/dev/null 2>&1 &
-mock_pid=$!
+pids+=($!)
 for _ in $(seq 50); do
     dbus-send --system --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
         org.freedesktop.DBus.NameHasOwner string:org.freedesktop.login1 2>/dev/null |
         grep -q true && break
     sleep 0.1
 done
+trayer --edge bottom --expand false >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
 
-# A copy in its own folder, so that its settings files stay out of the build tree.
-cp "$program" "$work/quelmo"
-QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work "$work/quelmo" &
-quelmo_pid=$!
-
-switches() { # voluntary + involuntary, summed over all threads
-    cat /proc/"$quelmo_pid"/task/*/status 2>/dev/null |
-        awk '/^(non)?voluntary_ctxt_switches/ {n += $2} END {print n + 0}'
+# Each program gets a home of its own, so that its settings stay out of the user's.
+start() { # name, command…
+    local name=$1
+    shift
+    mkdir -p "$work/$name/config" "$work/$name/runtime"
+    chmod 700 "$work/$name/runtime"
+    (cd "$work/$name" && HOME=$work/$name XDG_CONFIG_HOME=$work/$name/config \
+        XDG_RUNTIME_DIR=$work/$name/runtime exec "$@" >"$work/$name/log" 2>&1) &
+    pids+=($!)
+    eval "pid_$name=$!"
 }
-cpu_ticks() { awk '{print $14 + $15}' /proc/"$quelmo_pid"/stat; }
 
-sleep 35
-kill -0 "$quelmo_pid" || { echo "quelmo ended early" >&2; exit 1; }
-s0=$(switches); c0=$(cpu_ticks)
-sleep 60
-s1=$(switches); c1=$(cpu_ticks)
-hz=$(getconf CLK_TCK)
-echo "idle minute: context switches $((s1 - s0)), CPU time $(awk -v t=$((c1 - c0)) -v hz="$hz" 'BEGIN {printf "%.2f", t / hz}') s, threads $(ls /proc/"$quelmo_pid"/task | wc -l)"
+# A copy in its own folder, so that its files stay out of the build tree.
+mkdir -p "$work/quelmo"
+cp "$program" "$work/quelmo/quelmo"
+start quelmo ./quelmo
+names=(quelmo)
+if command -v kshutdown >/dev/null; then
+    # --init: start hidden in the tray.
+    start kshutdown kshutdown --init
+    names+=(kshutdown)
+else
+    echo "idle: kshutdown is not installed, Quelmo is measured alone" >&2
+fi
+
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{n += $1} END {printf "%d", n}'; }
+vcsw() {
+    cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {n += $2} END {print n + 0}'
+}
+
+sleep "$settle"
+declare -A c0 s0
+alive=()
+for name in "${names[@]}"; do
+    pid_var=pid_$name
+    if kill -0 "${!pid_var}" 2>/dev/null; then
+        alive+=("$name")
+        c0[$name]=$(cpu_ns "${!pid_var}")
+        s0[$name]=$(vcsw "${!pid_var}")
+    else
+        echo "idle: $name ended early:" >&2
+        tail -3 "$work/$name/log" >&2
+        [ "$name" = quelmo ] && exit 1
+    fi
+done
+sleep "$seconds"
+for name in "${alive[@]}"; do
+    pid_var=pid_$name
+    pid=${!pid_var}
+    kill -0 "$pid" 2>/dev/null || { echo "idle: $name ended during the measurement" >&2; continue; }
+    c1=$(cpu_ns "$pid")
+    s1=$(vcsw "$pid")
+    threads=$(ls /proc/"$pid"/task | wc -l)
+    dirty=$(awk '/^Private_Dirty:/ {print $2}' /proc/"$pid"/smaps_rollup)
+    pss=$(awk '/^Pss:/ {print $2}' /proc/"$pid"/smaps_rollup)
+    awk -v n="$name" -v c=$((c1 - c0[$name])) -v s=$((s1 - s0[$name])) -v t="$seconds" \
+        -v th="$threads" -v d="$dirty" -v p="$pss" 'BEGIN {
+            printf "idle %s cpu_ms=%.2f vcsw_s=%.3f threads=%d dirty_kb=%d pss_kb=%d\n",
+                n, c / 1e6 * 60 / t, s / t, th, d, p }'
+done

@@ -1,17 +1,32 @@
 #!/usr/bin/env bash
-# Builds the benchmarks in Release and prints their figures.
+# Builds the benchmarks in Release, runs them and the idle measurement (Quelmo and KShutdown
+# side by side in one tray), and prints every figure in one table with its target and ratio.
+# BENCH_BUILD_DIR (default build-release) names the build folder; a tree that scripts/test.sh
+# has built already is reused.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# The HTTP benchmark serves its files from an nginx it starts itself and compares with curl.
-if ! command -v nginx >/dev/null || ! command -v curl >/dev/null; then
+build=${BENCH_BUILD_DIR:-build-release}
+# The HTTP benchmark serves its files from an nginx it starts itself and compares with curl;
+# the idle measurement needs a tray on a private X server and KShutdown as its peer.
+need=()
+for pair in nginx:nginx-light curl:curl Xvfb:xvfb trayer:trayer kshutdown:kshutdown; do
+    command -v "${pair%%:*}" >/dev/null || need+=("${pair#*:}")
+done
+if [ ${#need[@]} -gt 0 ]; then
     export DEBIAN_FRONTEND=noninteractive
-    apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends nginx-light curl
+    apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${need[@]}" ||
+        echo "bench: could not install ${need[*]}; their figures are left out" >&2
 fi
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-release -j"$(nproc)" --target schedule_bench tick_bench winthread_bench winhttp_bench fleet_refresh_bench quelmo
-build-release/bench/schedule_bench
-build-release/bench/tick_bench
-build-release/bench/winthread_bench
-build-release/bench/winhttp_bench
-build-release/bench/fleet_refresh_bench
-bash bench/idle_wakeups.sh build-release/app/quelmo
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j"$(nproc)" --target schedule_bench tick_bench winthread_bench \
+    winhttp_bench fleet_refresh_bench quelmo
+
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+export QT_QPA_PLATFORM=offscreen
+for bench in schedule_bench tick_bench winthread_bench winhttp_bench fleet_refresh_bench; do
+    "$build/bench/$bench" --benchmark_out="$out/$bench.json" --benchmark_out_format=json
+done
+(unset QT_QPA_PLATFORM && bash bench/idle_wakeups.sh "$build/app/quelmo") | tee "$out/idle.txt"
+echo
+/usr/bin/python3 bench/benchmark_table.py "$out"

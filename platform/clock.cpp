@@ -1,13 +1,36 @@
 #include "platform/clock.h"
 
+#include <cstdlib>
 #include <ctime>
 #include <mutex>
+#include <string>
 
 namespace quelmo::platform {
 
 namespace {
 std::mutex gTestClockMutex;
 std::optional<UtcTime> gTestClock;
+
+// tzset() looks at /etc/localtime on every call, and a tick asks for the local time several
+// times. The zone is read again once a second, which still follows a change of zone from one
+// tick to the next, and at once whenever TZ itself changes.
+void RefreshTimeZone() {
+    static std::mutex mutex;
+    static bool read = false;
+    static time_t readAt = 0;
+    static std::optional<std::string> zone;
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    const char* tz = std::getenv("TZ");
+    std::lock_guard lock(mutex);
+    const bool sameZone = tz ? zone && *zone == tz : !zone;
+    if (read && readAt == now.tv_sec && sameZone)
+        return;
+    tzset();
+    read = true;
+    readAt = now.tv_sec;
+    zone = tz ? std::optional<std::string>(tz) : std::nullopt;
+}
 } // namespace
 
 UtcTime CurrentUtc() {
@@ -27,7 +50,7 @@ void SetTestClock(std::optional<UtcTime> time) {
 }
 
 LocalFields ToLocalFields(std::int64_t utcSeconds) {
-    tzset();
+    RefreshTimeZone();
     const time_t t = static_cast<time_t>(utcSeconds);
     tm local{};
     localtime_r(&t, &local);
@@ -36,7 +59,7 @@ LocalFields ToLocalFields(std::int64_t utcSeconds) {
 }
 
 long StandardOffsetEastSeconds() {
-    tzset();
+    RefreshTimeZone();
     return -timezone;
 }
 

@@ -27,7 +27,8 @@ void SetTestClock(std::optional<UtcTime> time);
 LocalFields ToLocalFields(std::int64_t utcSeconds);
 
 // The zone's standard offset east of UTC in seconds, daylight saving never applied.
-// Re-reads TZ on every call, so tests may change the zone at run time.
+// A change of TZ counts from the next call, so tests may change the zone at run time; a
+// change of /etc/localtime counts within a second.
 long StandardOffsetEastSeconds();
 
 } // namespace quelmo::platform
