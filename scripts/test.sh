@@ -77,7 +77,7 @@ export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
 stage "build build-tsan"
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUELMO_TSAN=ON -DQUELMO_BUILD_BENCH=OFF >/dev/null
 cmake --build build-tsan -j"$jobs" --target http_fetch_test winthread_test winthread_wait_test \
-    winhttp_fault_test winhttp_engine_test
+    winhttp_fault_test winhttp_engine_test http_resolver_test
 stage "tests under TSan"
 ctest --test-dir build-tsan --output-on-failure -L threaded
 
