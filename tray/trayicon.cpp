@@ -62,7 +62,11 @@ void TTrayIcon::SetVisible(bool visible) {
 }
 
 void TTrayIcon::SetHint(const QString& hint) {
-    mHint = hint.left(kHintLength);
+    // Set every tick: the tray host redraws on each change, so only a new text reaches it.
+    const QString shown = hint.left(kHintLength);
+    if (shown == mHint)
+        return;
+    mHint = shown;
     if (mArea)
         mArea->SetToolTip(mHint);
 }
