@@ -1,4 +1,5 @@
 // Step 1 of start-up: the window and its controls, as the control table lists them.
+#include "app/background_image.h"
 #include "app/form1.h"
 #include "power/linux_wording.h"
 #include "power/texts.h"
@@ -11,8 +12,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
@@ -95,26 +94,6 @@ void MakeActionList(QComboBox* list) {
     list->setEditText(Texts::tr("Hibernate"));
 }
 
-QPixmap BackgroundPicture(QSize size) {
-    QPixmap pixmap(size);
-    QPainter painter(&pixmap);
-    QLinearGradient gradient(0, 0, 0, size.height());
-    gradient.setColorAt(0.0, QColor(0x3a, 0x4a, 0x5c));
-    gradient.setColorAt(0.38, QColor(0x20, 0x2a, 0x36));
-    gradient.setColorAt(0.385, QColor(0xd4, 0xd0, 0xc8));
-    gradient.setColorAt(1.0, QColor(0xd4, 0xd0, 0xc8));
-    painter.fillRect(pixmap.rect(), gradient);
-    // The lower part is covered by the details panel when it is open; otherwise it carries
-    // the name, faintly.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(72);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(QColor(0xc4, 0xc0, 0xb8));
-    painter.drawText(QRect(0, 216, size.width(), size.height() - 216), Qt::AlignCenter,
-                     QStringLiteral("Quelmo!"));
-    return pixmap;
-}
 } // namespace
 
 void TForm1::BuildControls() {
@@ -134,9 +113,7 @@ void TForm1::BuildControls() {
     setPalette(grey);
     setAutoFillBackground(true);
 
-    BackGroundImage = Make<QLabel>(this, "BackGroundImage", rect());
-    BackGroundImage->setScaledContents(true);
-    BackGroundImage->setPixmap(BackgroundPicture(size()));
+    BackGroundImage = Make<BackgroundImage>(this, "BackGroundImage", rect());
     BackGroundImage->setToolTip(Texts::tr("Delayed Switch Off"));
 
     Timer1 = new QTimer(this);

@@ -33,6 +33,31 @@ long long WholeSeconds(double days) {
     return static_cast<long long>(std::floor(days * 86400 + 1e-6));
 }
 
+// Each property set on a widget costs its update, accessibility and layout work even while the
+// window sits hidden in the tray: the tick sets only what has changed.
+void ShowText(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+// The status line's size and colour; true when either changed.
+bool StyleStatus(QLabel* status, const QColor& colour) {
+    bool changed = false;
+    if (status->font().pointSize() != 18) {
+        QFont font = status->font();
+        font.setPointSize(18);
+        status->setFont(font);
+        changed = true;
+    }
+    if (status->palette().color(QPalette::WindowText) != colour) {
+        QPalette palette = status->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        status->setPalette(palette);
+        changed = true;
+    }
+    return changed;
+}
+
 template <typename... Args> std::string Format(const char* format, Args... args) {
     char text[128];
     std::snprintf(text, sizeof text, format, args...);
@@ -89,13 +114,16 @@ void TForm1::Timer1Timer() {
     }
 
     if (LockCountdown != 0) {
-        Login->clear();
+        if (!Login->text().isEmpty())
+            Login->clear();
         if (--LockCountdown == 0)
             SetConfigUnlocked(false);
     }
 
-    ShowDetails->setText(ConfigBox->isHidden() ? Texts::tr("Show Details")
-                                               : Texts::tr("Hide Details"));
+    const QString caption =
+        ConfigBox->isHidden() ? Texts::tr("Show Details") : Texts::tr("Hide Details");
+    if (ShowDetails->text() != caption)
+        ShowDetails->setText(caption);
     Rows.DrawTimeMarker(false);
     mRefresh->Tick();
 
@@ -103,8 +131,8 @@ void TForm1::Timer1Timer() {
     const double used = WhUsed * 0.001;
     if (TickCount > 5 && static_cast<long long>(used) != LastReportedKwh)
         UsageReport(used);
-    kWhUsed->setText(QString::fromLatin1(FormatKwh(used)));
-    kWhSaved->setText(QString::fromLatin1(FormatKwh(WhSaved * 0.001)));
+    ShowText(kWhUsed, QString::fromLatin1(FormatKwh(used)));
+    ShowText(kWhSaved, QString::fromLatin1(FormatKwh(WhSaved * 0.001)));
 
     ++TickCount;
     if (TickCount % 60 == 0)
@@ -127,7 +155,8 @@ void TForm1::Timer1Timer() {
 
     if (r > 7.0) {
         Countdown = {};
-        Status->clear();
+        if (!Status->text().isEmpty())
+            Status->clear();
         TrayIcon->SetHint(QString());
         Abort->hide();
         Resume->hide();
@@ -142,15 +171,15 @@ void TForm1::Timer1Timer() {
                            .toStdString();
     if (!Resume->isHidden())
         text += Texts::Tr(" (But Aborted!)");
-    QFont font = Status->font();
-    font.setPointSize(18);
-    Status->setFont(font);
-    QPalette palette = Status->palette();
-    palette.setColor(QPalette::WindowText,
-                     r >= 1.0 / 24 ? QColor(255, 255, 255) : QColor(0, 255, 0));
-    Status->setPalette(palette);
-    Status->setText(QString::fromUtf8(text)); // the action's text as the list holds it
-    Status->repaint();
+    const bool restyled =
+        StyleStatus(Status, r >= 1.0 / 24 ? QColor(255, 255, 255) : QColor(0, 255, 0));
+    const QString statusText = QString::fromUtf8(text); // the action's text as the list holds it
+    if (restyled || Status->text() != statusText) {
+        Status->setText(statusText);
+        // At once, as a nested loop may hold the next paint back; nobody sees a minimised one.
+        if (!isMinimized())
+            Status->repaint();
+    }
     TrayIcon->SetHint(Status->text());
     Countdown = {static_cast<int>(WholeSeconds(r)), delayed};
 

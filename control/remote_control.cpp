@@ -32,6 +32,9 @@ QString NotAvailable(const QString& action) {
 const QString kNothingToCancel = QStringLiteral("No switch-off is pending");
 const QString kNothingToResume = QStringLiteral("No cancelled switch-off to resume");
 
+// The last ten minutes, in which every second of a countdown is announced.
+constexpr int kQuietAbove = 600;
+
 // The command line's names, by action code.
 constexpr const char* kActionWords[] = {"standby", "hibernate", "poweroff"};
 
@@ -73,7 +76,14 @@ std::optional<int> RemoteControl::ActionCodeOf(const QString& name) {
 }
 
 void RemoteControl::Refresh() {
-    mService.Publish(StateOf(mForm));
+    // Each signal wakes the bus and everyone who listens. While more than the warning's ten
+    // minutes are left, a countdown's progress is announced once a minute; Get always answers
+    // the second, and a countdown that grows or begins is announced at once.
+    const platform::ControlState state = StateOf(mForm);
+    const int announced = mService.Announced().secondsLeft;
+    const bool hold = state.secondsLeft > kQuietAbove && announced > kQuietAbove &&
+                      announced >= state.secondsLeft && announced - state.secondsLeft < 60;
+    mService.Publish(state, hold);
 }
 
 void RemoteControl::Show() {

@@ -82,19 +82,23 @@ ControlService::~ControlService() {
     bus.unregisterObject(kPath);
 }
 
-void ControlService::Publish(const ControlState& state) {
+void ControlService::Publish(const ControlState& state, bool holdCount) {
+    mState = state;
+    if (holdCount && state.action == mAnnounced.action && state.kwhUsed == mAnnounced.kwhUsed &&
+        state.kwhSaved == mAnnounced.kwhSaved && state.locked == mAnnounced.locked)
+        return;
     QVariantMap changed;
     auto note = [&changed](const char* name, const auto& before, const auto& now) {
         if (before != now)
             changed.insert(QString::fromLatin1(name), QVariant::fromValue(now));
     };
-    note("Status", mState.status, state.status);
-    note("Action", mState.action, state.action);
-    note("SecondsLeft", mState.secondsLeft, state.secondsLeft);
-    note("KwhUsed", mState.kwhUsed, state.kwhUsed);
-    note("KwhSaved", mState.kwhSaved, state.kwhSaved);
-    note("Locked", mState.locked, state.locked);
-    mState = state;
+    note("Status", mAnnounced.status, state.status);
+    note("Action", mAnnounced.action, state.action);
+    note("SecondsLeft", mAnnounced.secondsLeft, state.secondsLeft);
+    note("KwhUsed", mAnnounced.kwhUsed, state.kwhUsed);
+    note("KwhSaved", mAnnounced.kwhSaved, state.kwhSaved);
+    note("Locked", mAnnounced.locked, state.locked);
+    mAnnounced = state;
     if (changed.isEmpty() || !mServing)
         return;
     QDBusMessage signal =

@@ -58,13 +58,16 @@ public:
     // Owns the name and serves the object; false without a session bus or when another
     // process owns the name.
     bool Serving() const { return mServing; }
-    // Takes the new values; PropertiesChanged carries only those that differ from the last.
-    void Publish(const ControlState& state);
+    // Takes the new values, which Get answers from then on. PropertiesChanged carries those
+    // that differ from the values last announced; `holdCount` keeps a change of the countdown
+    // alone (Status and SecondsLeft) back until the next announcement.
+    void Publish(const ControlState& state, bool holdCount = false);
     const ControlState& State() const { return mState; }
+    const ControlState& Announced() const { return mAnnounced; }
 
 private:
     std::unique_ptr<ControlObject> mObject;
-    ControlState mState;
+    ControlState mState, mAnnounced;
     bool mServing = false;
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tray/trayicon.h"
 
+#include "platform/clock.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
@@ -30,10 +32,29 @@ constexpr PressEvents kPressEvents[] = {
 };
 
 constexpr int kHintLength = 63;
+
+// A text without its digits: what stays the same while only a countdown moves.
+QString Wording(const QString& text) {
+    QString wording;
+    wording.reserve(text.size());
+    for (const QChar c : text) {
+        if (!c.isDigit())
+            wording.append(c);
+    }
+    return wording;
+}
+
+std::int64_t NowMillis() {
+    const platform::UtcTime now = platform::CurrentUtc();
+    return now.seconds * 1000 + now.millis;
+}
 } // namespace
 
 TTrayIcon::TTrayIcon(QWidget* owner) : QObject(owner), mOwner(owner) {
     owner->installEventFilter(this);
+    mHintTimer.setSingleShot(true);
+    mHintTimer.setTimerType(Qt::CoarseTimer);
+    connect(&mHintTimer, &QTimer::timeout, this, &TTrayIcon::PushHint);
 }
 
 TTrayIcon::~TTrayIcon() = default;
@@ -44,6 +65,9 @@ void TTrayIcon::SetVisible(bool visible) {
             mArea = platform::MakeNotificationArea();
             mArea->onPress = [this](platform::TrayPress press) { Press(press); };
             mArea->onHostChanged = [this] { HostChanged(); };
+            mShownHint = mHint;
+            mShownWording = Wording(mHint);
+            mHintPushedAt = NowMillis();
             mArea->SetToolTip(mHint);
             mArea->SetAttention(mAttention);
             // X11 desktops match the item to its window by the window's id.
@@ -62,21 +86,45 @@ void TTrayIcon::SetVisible(bool visible) {
 }
 
 void TTrayIcon::SetHint(const QString& hint) {
-    // Set every tick: the tray host redraws on each change, so only a new text reaches it.
-    const QString shown = hint.left(kHintLength);
-    if (shown == mHint)
+    mHint = hint.left(kHintLength);
+    PushHint();
+}
+
+void TTrayIcon::PushHint() {
+    if (!mArea || mHint == mShownHint) {
+        mHintTimer.stop();
         return;
-    mHint = shown;
-    if (mArea)
-        mArea->SetToolTip(mHint);
+    }
+    // The desktop redraws the tool tip for every change. New words are news and go at once, as
+    // do the seconds while the icon asks for attention; a countdown's moving numbers otherwise
+    // go once per interval, as often as a person reads them. A caller that sets the hint every
+    // second (the tick) delivers the change itself, a little early rather than late, so that
+    // the fallback timer never wakes the program. A clock set back ends the interval.
+    const QString wording = Wording(mHint);
+    if (!mAttention && wording == mShownWording) {
+        const std::int64_t since = NowMillis() - mHintPushedAt;
+        const std::int64_t wait = mHintPushedAt < 0 || since < 0 ? 0 : HintInterval - since;
+        if (wait > HintInterval / 20) {
+            if (!mHintTimer.isActive())
+                mHintTimer.start(static_cast<int>(wait + HintInterval / 10));
+            return;
+        }
+    }
+    mHintTimer.stop();
+    mShownHint = mHint;
+    mShownWording = wording;
+    mHintPushedAt = NowMillis();
+    mArea->SetToolTip(mHint);
 }
 
 void TTrayIcon::SetAttention(bool attention) {
     if (attention == mAttention)
         return;
     mAttention = attention;
-    if (mArea)
-        mArea->SetAttention(attention);
+    if (!mArea)
+        return;
+    mArea->SetAttention(attention);
+    PushHint(); // the seconds held back, now that they count
 }
 
 void TTrayIcon::Update() {

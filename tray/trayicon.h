@@ -8,7 +8,9 @@
 #include <QPointer>
 #include <QRect>
 #include <QString>
+#include <QTimer>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -66,9 +68,15 @@ public:
     TNotifyEvent OnMinimize, OnRestore, OnClick;
     TMouseEvent OnMouseDown, OnMouseUp;
 
-    // The icon's tool tip, shorter than 64 characters.
+    // The icon's tool tip, shorter than 64 characters. The desktop hears of a change only when
+    // the text differs; one in its numbers alone (a countdown) at most once per HintInterval of
+    // the program's clock unless the icon asks for attention, a later one waiting for the
+    // interval's end.
     const QString& Hint() const { return mHint; }
     void SetHint(const QString& hint);
+    // The tool tip the notification area has been given.
+    const QString& ShownHint() const { return mShownHint; }
+    int HintInterval = 10000; // ms
 
     // The icon asks to be looked at (the last minutes of a countdown).
     void SetAttention(bool attention);
@@ -105,13 +113,17 @@ protected:
 
 private:
     void HostChanged();
+    void PushHint();
     // Runs the restore or the menu when `message` names the trigger.
     void Trigger(TTrayIconMessage message);
 
     QWidget* mOwner;
     std::unique_ptr<platform::NotificationArea> mArea;
-    QString mHint;
-    QRect mPlacement; // position and size when last sent to the tray
+    QString mHint, mShownHint, mShownWording;
+    QRect mPlacement;                // position and size when last sent to the tray
+    std::int64_t mHintPushedAt = -1; // ms since the epoch; -1: never
+    // Delivers a change that nobody follows with another SetHint in time.
+    QTimer mHintTimer;
     bool mVisible = false;
     bool mInTray = false;
     bool mAttention = false;

@@ -266,6 +266,27 @@ TEST_F(ControlInterfaceTest, PropertiesChangeOnlyWhenTheirValuesDo) {
     EXPECT_EQ(watcher.changes[2].value("Status").toString(), "PC will StandBy in 01:57 Minutes");
 }
 
+TEST_F(ControlInterfaceTest, AFarCountdownIsAnnouncedOnceAMinuteAndReadToTheSecond) {
+    OffAtTen(); // an hour away
+    Tick();
+    Settle();
+    ASSERT_FALSE(watcher.changes.empty());
+    EXPECT_EQ(watcher.changes.back().value("Action").toString(), "StandBy") << "begun: at once";
+    const int begun = watcher.changes.back().value("SecondsLeft").toInt();
+    EXPECT_GT(begun, 3000);
+
+    watcher.changes.clear();
+    Tick(59);
+    Settle();
+    EXPECT_TRUE(watcher.changes.empty()) << watcher.changes.size() << " signals in the minute";
+    EXPECT_EQ(Properties().value("SecondsLeft").toInt(), begun - 59) << "Get answers the second";
+    Tick();
+    Settle();
+    ASSERT_EQ(watcher.changes.size(), 1u);
+    EXPECT_EQ(watcher.changes[0].keys(), (QStringList{"SecondsLeft", "Status"}));
+    EXPECT_EQ(watcher.changes[0].value("SecondsLeft").toInt(), begun - 60);
+}
+
 } // namespace
 } // namespace quelmo
 

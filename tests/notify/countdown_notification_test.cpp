@@ -73,9 +73,10 @@ TEST_F(CountdownNotificationTest, ComesInTheLastTenMinutesAndIsReplacedAtEachMin
     Tick(60); // 10:00 left
     EXPECT_TRUE(Calls("Notify").empty()) << "not before the last ten minutes";
     EXPECT_FALSE(tray.state.attention);
-    EXPECT_EQ(tray.state.toolTip, "PC will StandBy in 10:00 Minutes");
+    EXPECT_EQ(form->TrayIcon->Hint(), "PC will StandBy in 10:00 Minutes");
     Tick();
     EXPECT_TRUE(tray.state.attention) << "the icon asks for attention too";
+    EXPECT_EQ(tray.state.toolTip, "PC will StandBy in 09:59 Minutes") << "its seconds at once";
     ASSERT_TRUE(WaitForCalls("Notify", 1));
     const std::string first = Calls("Notify")[0];
     Contains(first, "Notify \"Quelmo!\" 0 \"io.github.quelmo.Quelmo\" \"Quelmo!\" "

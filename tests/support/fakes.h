@@ -7,6 +7,7 @@
 #include "platform/sleep_monitor.h"
 #include "platform/wake_alarm.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -90,7 +91,8 @@ public:
         bool hosted = true;
         bool shown = false;
         bool attention = false;
-        QString toolTip;
+        QString toolTip;                      // the last the area was given
+        QStringList toolTips;                 // as the area was given them
         FakeNotificationArea* area = nullptr; // the one the window made
     };
     explicit FakeNotificationArea(State& state) : s(state) { s.area = this; }
@@ -98,7 +100,10 @@ public:
     void Show() override { s.shown = true; }
     void Hide() override { s.shown = false; }
     void SetIcon(const QIcon&) override {}
-    void SetToolTip(const QString& text) override { s.toolTip = text; }
+    void SetToolTip(const QString& text) override {
+        s.toolTip = text;
+        s.toolTips.append(text);
+    }
     void SetAttention(bool attention) override { s.attention = attention; }
     bool Hosted() const override { return s.shown && s.hosted; }
 

@@ -4,6 +4,8 @@
 #include "tests/support/form_fixture.h"
 #include "tray/trayicon.h"
 
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 #include <QWidget>
@@ -166,7 +168,48 @@ TEST_F(TrayIconTest, TheWindowsMinimiseCommandSendsItToTheTrayWhereThereIsOne) {
     EXPECT_FALSE(window.isHidden()) << "no tray: it stays in the task bar";
 }
 
+TEST_F(TrayIconTest, ACountdownsNumbersReachTheAreaAtMostOncePerInterval) {
+    icon->HintInterval = 400;
+    QStringList& given = tray.state.toolTips;
+    QTest::qWait(icon->HintInterval); // quiet since the icon was added
+    given.clear();
+    QElapsedTimer sincePush;
+    icon->SetHint(QStringLiteral("in 59"));
+    sincePush.start();
+    icon->SetHint(QStringLiteral("in 59"));
+    EXPECT_EQ(given, QStringList{"in 59"}) << "new words at once, and only once";
+
+    icon->SetHint(QStringLiteral("in 58"));
+    icon->SetHint(QStringLiteral("in 57"));
+    EXPECT_EQ(given.size(), 1) << "the numbers wait for the interval";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return given.size() == 2; }, 5000))
+        << "a change nobody follows is still delivered";
+    EXPECT_EQ(given.last(), "in 57") << "the latest text, the ones between never";
+    EXPECT_GE(sincePush.elapsed(), icon->HintInterval * 9 / 10);
+
+    icon->SetHint(QStringLiteral("in 56"));
+    icon->SetHint(QStringLiteral("in 57")); // back to what the area shows
+    QTest::qWait(icon->HintInterval * 2);
+    EXPECT_EQ(given.size(), 2);
+
+    icon->SetHint(QStringLiteral("in 56 (stopped)"));
+    EXPECT_EQ(given.last(), "in 56 (stopped)") << "new words at once";
+    icon->SetHint(QStringLiteral("in 55 (stopped)"));
+    icon->SetAttention(true);
+    EXPECT_EQ(given.last(), "in 55 (stopped)") << "what was held, once the seconds count";
+    icon->SetHint(QStringLiteral("in 54 (stopped)"));
+    EXPECT_EQ(given.last(), "in 54 (stopped)") << "every second while asking for attention";
+}
+
 class TrayFormTest : public test::FormTest {};
+
+TEST_F(TrayFormTest, ACountdownDoesNotRedrawTheToolTipEverySecond) {
+    StartAt(2026, 12, 7, 13, 0, 0); // counting towards the afternoon's switch-off
+    tray.state.toolTips.clear();
+    Tick(30);
+    EXPECT_EQ(form->TrayIcon->ShownHint(), form->Status->text()) << "the last tick's, in time";
+    EXPECT_LE(tray.state.toolTips.size(), 3) << tray.state.toolTips.join(" | ").toStdString();
+}
 
 TEST_F(TrayFormTest, TheWindowMakesItsIconAsTheProgramNeedsIt) {
     StartAt(2026, 12, 7, 9, 0, 0);
