@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace quelmo {
 
 namespace {
@@ -104,7 +106,7 @@ void TTrayIcon::PushHint() {
     if (!mAttention && wording == mShownWording) {
         const std::int64_t since = NowMillis() - mHintPushedAt;
         const std::int64_t wait = mHintPushedAt < 0 || since < 0 ? 0 : HintInterval - since;
-        if (wait > HintInterval / 20) {
+        if (wait > std::min(HintInterval / 20, 500)) { // within half a tick counts as due
             if (!mHintTimer.isActive())
                 mHintTimer.start(static_cast<int>(wait + HintInterval / 10));
             return;

@@ -76,7 +76,7 @@ public:
     void SetHint(const QString& hint);
     // The tool tip the notification area has been given.
     const QString& ShownHint() const { return mShownHint; }
-    int HintInterval = 10000; // ms
+    int HintInterval = 60000; // ms: with the bus's announcements of a far countdown
 
     // The icon asks to be looked at (the last minutes of a countdown).
     void SetAttention(bool attention);

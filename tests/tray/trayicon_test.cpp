@@ -203,12 +203,14 @@ TEST_F(TrayIconTest, ACountdownsNumbersReachTheAreaAtMostOncePerInterval) {
 
 class TrayFormTest : public test::FormTest {};
 
-TEST_F(TrayFormTest, ACountdownDoesNotRedrawTheToolTipEverySecond) {
+TEST_F(TrayFormTest, AFarCountdownRedrawsTheToolTipOnceAMinute) {
     StartAt(2026, 12, 7, 13, 0, 0); // counting towards the afternoon's switch-off
     tray.state.toolTips.clear();
-    Tick(30);
-    EXPECT_EQ(form->TrayIcon->ShownHint(), form->Status->text()) << "the last tick's, in time";
-    EXPECT_LE(tray.state.toolTips.size(), 3) << tray.state.toolTips.join(" | ").toStdString();
+    Tick(90);
+    ASSERT_EQ(tray.state.toolTips.size(), 1) << tray.state.toolTips.join(" | ").toStdString();
+    EXPECT_EQ(tray.state.toolTip.toStdString(), "PC will StandBy in 12:19:00 Hours")
+        << "a minute on";
+    EXPECT_EQ(form->TrayIcon->Hint(), form->Status->text()) << "the icon holds the latest";
 }
 
 TEST_F(TrayFormTest, TheWindowMakesItsIconAsTheProgramNeedsIt) {
