@@ -60,9 +60,11 @@ public:
     ~CookieJar();
     CookieJar(const CookieJar&) = delete;
     CookieJar& operator=(const CookieJar&) = delete;
-    void* Handle() const { return mShare; }
+    // The libcurl share handle, made on first use; null when it cannot be made.
+    void* Handle();
 
 private:
+    std::once_flag mMade;
     void* mShare = nullptr;
     std::mutex mLocks[8];
     static void LockShare(void*, int data, int, void* jar);

@@ -2,9 +2,8 @@
 #pragma once
 // The state of one request of platform/internet.h, shared by its two source files.
 
+#include "platform/curl_library.h"
 #include "platform/internet.h"
-
-#include <curl/curl.h>
 
 #include <chrono>
 #include <functional>
@@ -13,8 +12,11 @@ namespace quelmo::platform {
 
 using SteadyClock = std::chrono::steady_clock;
 
-// Makes sure libcurl is initialised before the first handle is made.
-void EnsureCurl();
+// The library behind a valid session and everything made from one: loaded, since the
+// session could be made.
+inline const CurlLibrary& Curl() {
+    return *LoadCurl();
+}
 // ASCII letters in lower case.
 std::string Lower(std::string text);
 // Puts each CR LF (or LF) separated line into `lines`; `replace` drops earlier lines of the

@@ -39,14 +39,14 @@ std::string Authority(const std::string& host, unsigned port) {
 }
 
 struct UrlHandle {
-    CURLU* url = curl_url();
-    ~UrlHandle() { curl_url_cleanup(url); }
+    CURLU* url = Curl().url();
+    ~UrlHandle() { Curl().url_cleanup(url); }
     std::string Get(CURLUPart part, unsigned flags = 0) const {
         char* text = nullptr;
-        if (curl_url_get(url, part, &text, flags) != CURLUE_OK)
+        if (Curl().url_get(url, part, &text, flags) != CURLUE_OK)
             return {};
         std::string value = text;
-        curl_free(text);
+        Curl().free(text);
         return value;
     }
     std::string Origin() const {
@@ -90,7 +90,7 @@ bool HttpRequest::Impl::AwaitAnswer(bool bodyStreamed) {
         if (!Drive([this] { return headersDone; }, receiveMs)) {
             // A proxy that refused the tunnel for want of credentials answers like a server.
             long connectCode = 0;
-            curl_easy_getinfo(easy, CURLINFO_HTTP_CONNECTCODE, &connectCode);
+            Curl().easy_getinfo(easy, CURLINFO_HTTP_CONNECTCODE, &connectCode);
             if (!headersDone && connectCode == 407) {
                 status = 407;
                 headersDone = true;
@@ -126,9 +126,9 @@ bool HttpRequest::Impl::RedirectTarget(bool bodyStreamed, std::string& next) {
         return false;
     UrlHandle current, target;
     if (!current.url || !target.url ||
-        curl_url_set(current.url, CURLUPART_URL, url.c_str(), 0) != CURLUE_OK ||
-        curl_url_set(target.url, CURLUPART_URL, url.c_str(), 0) != CURLUE_OK ||
-        curl_url_set(target.url, CURLUPART_URL, location->c_str(), CURLU_NON_SUPPORT_SCHEME) !=
+        Curl().url_set(current.url, CURLUPART_URL, url.c_str(), 0) != CURLUE_OK ||
+        Curl().url_set(target.url, CURLUPART_URL, url.c_str(), 0) != CURLUE_OK ||
+        Curl().url_set(target.url, CURLUPART_URL, location->c_str(), CURLU_NON_SUPPORT_SCHEME) !=
             CURLUE_OK)
         return false;
     const std::string scheme = Lower(target.Get(CURLUPART_SCHEME));
@@ -208,7 +208,7 @@ void HttpRequest::SetCredentials(const std::string& user, const std::string& pas
     // Given in answer to the server the request stands at now (after a redirect, another one
     // than it started with): they are for that server, and only for it.
     UrlHandle current;
-    if (current.url && curl_url_set(current.url, CURLUPART_URL, r.url.c_str(), 0) == CURLUE_OK) {
+    if (current.url && Curl().url_set(current.url, CURLUPART_URL, r.url.c_str(), 0) == CURLUE_OK) {
         r.originalOrigin = current.Origin();
         r.credentialsAllowed = true;
     }

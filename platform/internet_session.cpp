@@ -6,33 +6,35 @@
 
 namespace quelmo::platform {
 
-void EnsureCurl() {
-    static const bool done = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    (void)done;
-}
-
 void InternetCancel::Cancel() {
     std::lock_guard lock(mLock);
     mCancelled.store(true, std::memory_order_release);
-    for (void* multi : mWaits)
-        curl_multi_wakeup(static_cast<CURLM*>(multi));
+    for (void* multi : mWaits) // a session's handle: the library is loaded
+        Curl().multi_wakeup(static_cast<CURLM*>(multi));
 }
 
-CookieJar::CookieJar() {
-    EnsureCurl();
-    CURLSH* share = curl_share_init();
-    if (!share)
-        return;
-    curl_share_setopt(share, CURLSHOPT_LOCKFUNC, &CookieJar::LockShare);
-    curl_share_setopt(share, CURLSHOPT_UNLOCKFUNC, &CookieJar::UnlockShare);
-    curl_share_setopt(share, CURLSHOPT_USERDATA, this);
-    curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_COOKIE);
-    mShare = share;
-}
+CookieJar::CookieJar() = default;
 
 CookieJar::~CookieJar() {
     if (mShare)
-        curl_share_cleanup(static_cast<CURLSH*>(mShare));
+        Curl().share_cleanup(static_cast<CURLSH*>(mShare));
+}
+
+void* CookieJar::Handle() {
+    // Made with the first exchange that keeps cookies, not with the jar: the library is opened
+    // only when the program first talks HTTP.
+    std::call_once(mMade, [this] {
+        const CurlLibrary* curl = LoadCurl();
+        CURLSH* share = curl ? curl->share_init() : nullptr;
+        if (!share)
+            return;
+        curl->share_setopt(share, CURLSHOPT_LOCKFUNC, &CookieJar::LockShare);
+        curl->share_setopt(share, CURLSHOPT_UNLOCKFUNC, &CookieJar::UnlockShare);
+        curl->share_setopt(share, CURLSHOPT_USERDATA, this);
+        curl->share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_COOKIE);
+        mShare = share;
+    });
+    return mShare;
 }
 
 void CookieJar::LockShare(void*, int data, int, void* jar) {
@@ -49,8 +51,8 @@ InternetSession::InternetSession(InternetSessionOptions options,
     : mOptions(std::move(options)),
       mCancel(cancel ? std::move(cancel) : std::make_shared<InternetCancel>()),
       mCookies(std::move(cookies)) {
-    EnsureCurl();
-    mMulti = curl_multi_init();
+    const CurlLibrary* curl = LoadCurl();
+    mMulti = curl ? curl->multi_init() : nullptr;
     if (!mMulti)
         return;
     std::lock_guard lock(mCancel->mLock);
@@ -66,7 +68,7 @@ InternetSession::~InternetSession() {
         waits.erase(std::remove(waits.begin(), waits.end(), mMulti), waits.end());
     }
     // Closes the connections kept alive, which still report through this session.
-    curl_multi_cleanup(static_cast<CURLM*>(mMulti));
+    Curl().multi_cleanup(static_cast<CURLM*>(mMulti));
 }
 
 void InternetSession::Notify(int status, const std::string& info) const {

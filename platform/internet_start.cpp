@@ -33,18 +33,18 @@ std::string NoProxyList(const std::string& bypass) {
 } // namespace
 
 HttpRequest::Impl::Impl(HttpConnection& c, HttpRequestFlags f)
-    : connection(c), flags(f), easy(curl_easy_init()) {}
+    : connection(c), flags(f), easy(Curl().easy_init()) {}
 
 HttpRequest::Impl::~Impl() {
     Detach();
-    curl_slist_free_all(headerList);
+    Curl().slist_free_all(headerList);
     if (easy)
-        curl_easy_cleanup(easy);
+        Curl().easy_cleanup(easy);
 }
 
 void HttpRequest::Impl::Detach() {
     if (attached)
-        curl_multi_remove_handle(static_cast<CURLM*>(connection.Session().Multi()), easy);
+        Curl().multi_remove_handle(static_cast<CURLM*>(connection.Session().Multi()), easy);
     attached = false;
 }
 
@@ -67,60 +67,61 @@ bool HttpRequest::Impl::Start() {
 
     // A fresh handle each time: a reset would lose (and leak) what libcurl keeps of the cookie
     // engine's set-up. Connections and cookies live in the session and the jar anyway.
-    curl_easy_cleanup(easy);
-    easy = curl_easy_init();
+    const CurlLibrary& curl = Curl();
+    curl.easy_cleanup(easy);
+    easy = curl.easy_init();
     if (!easy)
         return false;
-    curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    SetOption<CURLOPT_URL>(curl, easy, url.c_str());
+    SetOption<CURLOPT_NOSIGNAL>(curl, easy, 1L);
 #if LIBCURL_VERSION_NUM >= 0x075700
     // A stopped exchange leaves a slow name lookup to finish on its own instead of waiting for
     // it: the lookup's thread frees what it holds when it returns.
-    curl_easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);
+    SetOption<CURLOPT_QUICK_EXIT>(curl, easy, 1L);
 #endif
-    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 0L); // followed here, one by one
-    curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, kCurlBufferSize);
-    curl_easy_setopt(easy, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
-    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Impl::OnHeader);
-    curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
-    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Impl::OnBody);
-    curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
-    curl_easy_setopt(easy, CURLOPT_PREREQFUNCTION, &Impl::OnConnected);
-    curl_easy_setopt(easy, CURLOPT_PREREQDATA, this);
+    SetOption<CURLOPT_PROTOCOLS_STR>(curl, easy, "http,https");
+    SetOption<CURLOPT_FOLLOWLOCATION>(curl, easy, 0L); // followed here, one by one
+    SetOption<CURLOPT_BUFFERSIZE>(curl, easy, kCurlBufferSize);
+    SetOption<CURLOPT_SUPPRESS_CONNECT_HEADERS>(curl, easy, 1L);
+    SetOption<CURLOPT_HEADERFUNCTION>(curl, easy, &Impl::OnHeader);
+    SetOption<CURLOPT_HEADERDATA>(curl, easy, this);
+    SetOption<CURLOPT_WRITEFUNCTION>(curl, easy, &Impl::OnBody);
+    SetOption<CURLOPT_WRITEDATA>(curl, easy, this);
+    SetOption<CURLOPT_PREREQFUNCTION>(curl, easy, &Impl::OnConnected);
+    SetOption<CURLOPT_PREREQDATA>(curl, easy, this);
     SetSocketCallbacks();
-    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS,
-                     connectMs ? long(connectMs) : kDefaultTimeoutMs);
+    SetOption<CURLOPT_CONNECTTIMEOUT_MS>(curl, easy,
+                                         connectMs ? long(connectMs) : kDefaultTimeoutMs);
     if (!options.agent.empty())
-        curl_easy_setopt(easy, CURLOPT_USERAGENT, options.agent.c_str());
+        SetOption<CURLOPT_USERAGENT>(curl, easy, options.agent.c_str());
     if (!referrer.empty())
-        curl_easy_setopt(easy, CURLOPT_REFERER, referrer.c_str());
+        SetOption<CURLOPT_REFERER>(curl, easy, referrer.c_str());
     if (options.access == ProxyAccess::Direct) {
-        curl_easy_setopt(easy, CURLOPT_PROXY, "");
+        SetOption<CURLOPT_PROXY>(curl, easy, "");
     } else if (options.access == ProxyAccess::Named) {
-        curl_easy_setopt(easy, CURLOPT_PROXY, options.proxy.c_str());
+        SetOption<CURLOPT_PROXY>(curl, easy, options.proxy.c_str());
         const std::string noProxy = NoProxyList(options.proxyBypass);
-        curl_easy_setopt(easy, CURLOPT_NOPROXY, noProxy.c_str());
+        SetOption<CURLOPT_NOPROXY>(curl, easy, noProxy.c_str());
     } // else libcurl reads http_proxy, https_proxy and no_proxy
     if (!proxyUser.empty()) {
-        curl_easy_setopt(easy, CURLOPT_PROXYUSERNAME, proxyUser.c_str());
-        curl_easy_setopt(easy, CURLOPT_PROXYPASSWORD, proxyPassword.c_str());
-        curl_easy_setopt(easy, CURLOPT_PROXYAUTH, long(CURLAUTH_BASIC));
+        SetOption<CURLOPT_PROXYUSERNAME>(curl, easy, proxyUser.c_str());
+        SetOption<CURLOPT_PROXYPASSWORD>(curl, easy, proxyPassword.c_str());
+        SetOption<CURLOPT_PROXYAUTH>(curl, easy, long(CURLAUTH_BASIC));
     }
     // Sent with the request, so that a refusal comes back as a 401 for the caller to handle.
     if (credentialsAllowed && !user.empty()) {
-        curl_easy_setopt(easy, CURLOPT_USERNAME, user.c_str());
-        curl_easy_setopt(easy, CURLOPT_PASSWORD, password.c_str());
-        curl_easy_setopt(easy, CURLOPT_HTTPAUTH, long(CURLAUTH_BASIC));
+        SetOption<CURLOPT_USERNAME>(curl, easy, user.c_str());
+        SetOption<CURLOPT_PASSWORD>(curl, easy, password.c_str());
+        SetOption<CURLOPT_HTTPAUTH>(curl, easy, long(CURLAUTH_BASIC));
     }
     const std::shared_ptr<CookieJar>& jar = connection.Session().Cookies();
     if (!flags.noCookies && jar && jar->Handle()) {
-        curl_easy_setopt(easy, CURLOPT_SHARE, jar->Handle());
-        curl_easy_setopt(easy, CURLOPT_COOKIEFILE, ""); // the cookie engine, on the share
+        SetOption<CURLOPT_SHARE>(curl, easy, jar->Handle());
+        SetOption<CURLOPT_COOKIEFILE>(curl, easy, ""); // the cookie engine, on the share
     }
-    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, flags.ignoreUnknownAuthority ? 0L : 1L);
-    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, flags.ignoreCertificateName ? 0L : 2L);
-    curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, flags.keepConnection ? 0L : 1L);
+    SetOption<CURLOPT_SSL_VERIFYPEER>(curl, easy, flags.ignoreUnknownAuthority ? 0L : 1L);
+    SetOption<CURLOPT_SSL_VERIFYHOST>(curl, easy, flags.ignoreCertificateName ? 0L : 2L);
+    SetOption<CURLOPT_FORBID_REUSE>(curl, easy, flags.keepConnection ? 0L : 1L);
 
     std::vector<std::string> lines;
     if (!acceptTypes.empty())
@@ -133,28 +134,28 @@ bool HttpRequest::Impl::Start() {
         PutLines(lines, line, true);
     PutLines(lines, sendHeaders, true);
     lines.push_back("Expect:"); // no waiting for "100 Continue" before a body
-    curl_slist_free_all(headerList);
+    curl.slist_free_all(headerList);
     headerList = nullptr;
     for (const std::string& line : lines)
-        headerList = curl_slist_append(headerList, line.c_str());
-    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headerList);
+        headerList = curl.slist_append(headerList, line.c_str());
+    SetOption<CURLOPT_HTTPHEADER>(curl, easy, headerList);
 
     if (verb == "GET") {
-        curl_easy_setopt(easy, CURLOPT_HTTPGET, 1L);
+        SetOption<CURLOPT_HTTPGET>(curl, easy, 1L);
     } else {
-        curl_easy_setopt(easy, CURLOPT_POST, 1L);
+        SetOption<CURLOPT_POST>(curl, easy, 1L);
         if (streamedBody) {
-            curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(streamTotal));
-            curl_easy_setopt(easy, CURLOPT_READFUNCTION, &Impl::OnUpload);
-            curl_easy_setopt(easy, CURLOPT_READDATA, this);
+            SetOption<CURLOPT_POSTFIELDSIZE_LARGE>(curl, easy, curl_off_t(streamTotal));
+            SetOption<CURLOPT_READFUNCTION>(curl, easy, &Impl::OnUpload);
+            SetOption<CURLOPT_READDATA>(curl, easy, this);
         } else {
-            curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(postBody.size()));
-            curl_easy_setopt(easy, CURLOPT_COPYPOSTFIELDS, postBody.c_str());
+            SetOption<CURLOPT_POSTFIELDSIZE_LARGE>(curl, easy, curl_off_t(postBody.size()));
+            SetOption<CURLOPT_COPYPOSTFIELDS>(curl, easy, postBody.c_str());
         }
         if (verb != "POST")
-            curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, verb.c_str());
+            SetOption<CURLOPT_CUSTOMREQUEST>(curl, easy, verb.c_str());
     }
-    if (curl_multi_add_handle(static_cast<CURLM*>(connection.Session().Multi()), easy) != CURLM_OK)
+    if (curl.multi_add_handle(static_cast<CURLM*>(connection.Session().Multi()), easy) != CURLM_OK)
         return false;
     attached = true;
     return true;

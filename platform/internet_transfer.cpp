@@ -53,12 +53,13 @@ int ResolverStart(void*, void*, void* self) {
 } // namespace
 
 void HttpRequest::Impl::SetSocketCallbacks() {
-    curl_easy_setopt(easy, CURLOPT_OPENSOCKETFUNCTION, &OpenSocket);
-    curl_easy_setopt(easy, CURLOPT_OPENSOCKETDATA, this);
-    curl_easy_setopt(easy, CURLOPT_CLOSESOCKETFUNCTION, &CloseSocket);
-    curl_easy_setopt(easy, CURLOPT_CLOSESOCKETDATA, &connection.Session());
-    curl_easy_setopt(easy, CURLOPT_RESOLVER_START_FUNCTION, &ResolverStart);
-    curl_easy_setopt(easy, CURLOPT_RESOLVER_START_DATA, this);
+    const CurlLibrary& curl = Curl();
+    SetOption<CURLOPT_OPENSOCKETFUNCTION>(curl, easy, &OpenSocket);
+    SetOption<CURLOPT_OPENSOCKETDATA>(curl, easy, this);
+    SetOption<CURLOPT_CLOSESOCKETFUNCTION>(curl, easy, &CloseSocket);
+    SetOption<CURLOPT_CLOSESOCKETDATA>(curl, easy, &connection.Session());
+    SetOption<CURLOPT_RESOLVER_START_FUNCTION>(curl, easy, &ResolverStart);
+    SetOption<CURLOPT_RESOLVER_START_DATA>(curl, easy, this);
 }
 
 int HttpRequest::Impl::OnConnected(void* self, char*, char*, int, int) {
@@ -156,13 +157,13 @@ void HttpRequest::Impl::ApplyPause() {
     if (resumeSend)
         sendPaused = false;
     // The callbacks may pause again from inside this call.
-    curl_easy_pause(easy, (recvPaused ? CURLPAUSE_RECV : 0) | (sendPaused ? CURLPAUSE_SEND : 0));
+    Curl().easy_pause(easy, (recvPaused ? CURLPAUSE_RECV : 0) | (sendPaused ? CURLPAUSE_SEND : 0));
 }
 
 void HttpRequest::Impl::TakeMessages() {
     int left = 0;
     while (CURLMsg* message =
-               curl_multi_info_read(static_cast<CURLM*>(connection.Session().Multi()), &left)) {
+               Curl().multi_info_read(static_cast<CURLM*>(connection.Session().Multi()), &left)) {
         if (message->msg != CURLMSG_DONE || message->easy_handle != easy)
             continue;
         finished = true;
@@ -195,7 +196,7 @@ bool HttpRequest::Impl::Drive(const std::function<bool()>& done, unsigned inacti
         }
         ApplyPause();
         int running = 0;
-        if (curl_multi_perform(multi, &running) != CURLM_OK) {
+        if (Curl().multi_perform(multi, &running) != CURLM_OK) {
             Fail(CURLE_RECV_ERROR);
             return false;
         }
@@ -215,7 +216,7 @@ bool HttpRequest::Impl::Drive(const std::function<bool()>& done, unsigned inacti
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(limit - quiet);
             waitMs = static_cast<int>(std::clamp<long long>(left.count(), 1, 1000));
         }
-        curl_multi_poll(multi, nullptr, 0, waitMs, nullptr);
+        Curl().multi_poll(multi, nullptr, 0, waitMs, nullptr);
     }
 }
 

@@ -19,9 +19,10 @@ dpkg-deb -f "$deb" Package Version Section Priority Depends Recommends | tee "$w
 grep -qx 'Package: quelmo' "$work/fields"
 grep -qx 'Section: utils' "$work/fields"
 grep -qx 'Priority: optional' "$work/fields"
-# Libraries found by dpkg-shlibdeps, and the display plugins it cannot see.
+# Libraries found by dpkg-shlibdeps, and the display plugins and libcurl it cannot see.
 grep -q '^Depends: .*libqt6widgets6' "$work/fields"
 grep -q '^Depends: .*qt6-qpa-plugins' "$work/fields"
+grep -q '^Depends: .*libcurl4 (>= 7.87.0)' "$work/fields"
 [[ $(dpkg-deb -f "$deb" Description | wc -l) -gt 5 ]]
 
 echo "== lintian"
@@ -31,6 +32,13 @@ echo "== desktop entry and metadata"
 dpkg-deb -x "$deb" "$work/root"
 desktop-file-validate "$work/root/usr/share/applications/io.github.quelmo.Quelmo.desktop"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/io.github.quelmo.Quelmo.metainfo.xml"
+
+echo "== libraries"
+# libcurl is opened on the first HTTP exchange, not loaded with the program.
+if readelf -d "$work/root/usr/bin/quelmo" | grep -i 'NEEDED.*libcurl'; then
+    echo "quelmo links libcurl" >&2
+    exit 1
+fi
 
 echo "== postinst"
 dpkg-deb -e "$deb" "$work/control"
