@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the benchmarks in Release, runs them and the idle measurement (Quelmo and KShutdown
-# side by side in one tray), and prints every figure in one table with its target and ratio.
+# Builds the benchmarks in the release tree that the package comes from
+# (scripts/configure-release.sh), runs them and the idle measurement (Quelmo and KShutdown side
+# by side in one tray), and prints every figure in one table with its target and ratio.
 # BENCH_BUILD_DIR (default build-release) names the build folder; a tree that scripts/test.sh
 # has built already is reused.
 set -euo pipefail
@@ -19,9 +20,8 @@ if [ ${#need[@]} -gt 0 ]; then
 fi
 # No report host, as the package is built: an idle PC then makes no HTTP exchange, and the
 # program has not opened libcurl.
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUELMO_WEB_HOST= >/dev/null
-cmake --build "$build" -j"$(nproc)" --target schedule_bench tick_bench winthread_bench \
-    winhttp_bench fleet_refresh_bench quelmo
+bash scripts/configure-release.sh "$build"
+cmake --build "$build" -j"$(nproc)" --target quelmo_benchmarks quelmo
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT

@@ -4,8 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUELMO_BUILD_TESTS=OFF \
-    -DQUELMO_BUILD_BENCH=OFF
+bash scripts/configure-release.sh build-release
 cmake --build build-release --target quelmo
 # The wake-up timer that brings the PC back from standby needs this capability.
 setcap cap_wake_alarm+ep build-release/app/quelmo || true

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what the tests need, then builds and runs every test: the layout check, the Debian
-# package and its checks, the plain build, the AddressSanitizer + UndefinedBehaviorSanitizer
-# build (leak detection on for the HTTP subsystem), the threaded code under ThreadSanitizer and
-# the fuzz targets for a bounded time. Run as root on Debian 12.
+# Installs what the tests need, then builds and runs every test: the layout check, the release
+# tree (the Debian package and its checks, the benchmarks run small), every test program under
+# AddressSanitizer + UndefinedBehaviorSanitizer (leak detection on for the HTTP subsystem), the
+# threaded code under ThreadSanitizer and the fuzz targets for a bounded time. Prints each
+# stage's time at the end. Run as root on Debian 12.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -44,40 +45,48 @@ bash scripts/check-format.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
-run_build() { # name, cmake options…
-    local dir=$1
-    shift
-    stage "build $dir"
-    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$dir" -j"$jobs"
-}
-
-# The Debian package (a release build of the program alone) and its checks. The plain test
-# run below also starts the program unpacked from it.
-stage "build the package"
+# One release tree serves the Debian package, the package test and the benchmarks. The
+# package's checks, and the benchmarks that CI runs small, run from it.
+stage "release tree: package, benchmarks"
 package=$(bash scripts/package.sh --no-deps)
-stage "package checks"
+cmake --build build-release -j"$jobs" --target quelmo_benchmarks
+stage "package checks, benchmarks run small"
 bash tests/packaging/check_package.sh "$package"
+ctest --test-dir build-release --output-on-failure -R '_bench$'
 
-run_build build-test -DCMAKE_BUILD_TYPE=Debug
-stage "tests"
-QUELMO_PACKAGE=$package ctest --test-dir build-test --output-on-failure -j"$jobs"
-
+# Every test program runs under AddressSanitizer and UndefinedBehaviorSanitizer, the package
+# test against the package above. Line tables are all a sanitizer's report needs.
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-run_build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUELMO_SANITIZE=ON -DQUELMO_BUILD_BENCH=OFF
+export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
+stage "build build-asan"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
+    -DQUELMO_SANITIZE=ON -DQUELMO_BUILD_BENCH=OFF >/dev/null
+cmake --build build-asan -j"$jobs"
+
+# While the tests mostly wait on timers and servers, the ThreadSanitizer programs (only the
+# code that runs threads of its own: Qt itself is not built for it) and the fuzz targets build
+# at the lowest priority.
 stage "tests under ASan + UBSan"
-ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE http
+tsan_targets=(http_fetch_test winthread_test winthread_wait_test winhttp_fault_test
+    winhttp_engine_test http_resolver_test curl_loading_test)
+(
+    cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
+        -DQUELMO_TSAN=ON -DQUELMO_BUILD_BENCH=OFF >/dev/null
+    nice -n 19 cmake --build build-tsan -j"$jobs" --target "${tsan_targets[@]}"
+    FUZZ_BUILD_ONLY=1 nice -n 19 bash tests/config/fuzz/run_fuzz.sh
+) >build-background.log 2>&1 &
+background=$!
+QUELMO_PACKAGE=$package ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE http
 # The HTTP subsystem owns threads and transfers: its tests run with leak detection on.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j"$jobs" -L http
+stage "build build-tsan and the fuzz targets (rest)"
+if ! wait "$background"; then
+    cat build-background.log
+    exit 1
+fi
 
-# Only the code that runs threads of its own: Qt itself is not built for ThreadSanitizer.
-export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
-stage "build build-tsan"
-cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUELMO_TSAN=ON -DQUELMO_BUILD_BENCH=OFF >/dev/null
-cmake --build build-tsan -j"$jobs" --target http_fetch_test winthread_test winthread_wait_test \
-    winhttp_fault_test winhttp_engine_test http_resolver_test
 stage "tests under TSan"
 ctest --test-dir build-tsan --output-on-failure -L threaded
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (the store's, the HTTP utilities') with clang in a build folder of
 # their own and runs each for a bounded time. FUZZ_SECONDS (default 60 for the store, half of
-# it for the HTTP utilities) and FUZZ_BUILD_DIR (default build-fuzz) change that.
+# it for the HTTP utilities) and FUZZ_BUILD_DIR (default build-fuzz) change that; with
+# FUZZ_BUILD_ONLY set it only builds them.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 root="$(cd "$here/../../.." && pwd)"
@@ -18,6 +19,8 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER="$cxx" -DQUELMO_FUZZ=ON -DQUELMO_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" --target config_store_fuzz http_utils_fuzz -j2
 
+[ -z "${FUZZ_BUILD_ONLY:-}" ] || exit 0
+
 run() { # binary, corpus folder, seconds, longest input
     # The fuzzer adds what it finds to the corpus folder: work on a copy.
     local work
@@ -26,5 +29,16 @@ run() { # binary, corpus folder, seconds, longest input
     "$1" -max_total_time="$3" -max_len="$4" -rss_limit_mb=2048 -print_final_stats=1 "$work"
     rm -rf "$work"
 }
-run "$build/tests/config/fuzz/config_store_fuzz" "$here/corpus" "$seconds" 4096
-run "$build/tests/http/fuzz/http_utils_fuzz" "$root/tests/http/fuzz/corpus" $((seconds / 2 + 1)) 256
+# Side by side, one core each; each one's report follows the other's.
+logs="$(mktemp -d)"
+trap 'rm -rf "$logs"' EXIT
+run "$build/tests/config/fuzz/config_store_fuzz" "$here/corpus" "$seconds" 4096 >"$logs/store" 2>&1 &
+store=$!
+run "$build/tests/http/fuzz/http_utils_fuzz" "$root/tests/http/fuzz/corpus" $((seconds / 2 + 1)) 256 \
+    >"$logs/http" 2>&1 &
+http=$!
+status=0
+wait "$store" || status=1
+wait "$http" || status=1
+cat "$logs/store" "$logs/http"
+exit "$status"
