@@ -81,7 +81,7 @@ QUELMO_PACKAGE=$package ctest --test-dir build-asan --output-on-failure -j"$jobs
 # The HTTP subsystem owns threads and transfers: its tests run with leak detection on.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j"$jobs" -L http
-stage "build build-tsan and the fuzz targets (rest)"
+stage "build-tsan, fuzz targets (rest)"
 if ! wait "$background"; then
     cat build-background.log
     exit 1
