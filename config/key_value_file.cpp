@@ -121,9 +121,12 @@ TKeyValueFile::TKeyValueFile(const std::string& fileName, bool forReading)
     : mFileName(MakeAbsolute(fileName)), mForReading(forReading) {
     if (forReading) {
         std::string bytes = ReadFullPath(mFileName);
+        // A save was cut short, or its text never reached the disk; a file deleted on purpose
+        // stays missing.
         if (bytes.empty() && !mFileName.empty() &&
-            platform::IsRegularFile(OsPath(TemporaryNameOf(mFileName))))
-            bytes = ReadFullPath(mFileName + "~"); // a save was cut short
+            (platform::IsRegularFile(OsPath(mFileName)) ||
+             platform::IsRegularFile(OsPath(TemporaryNameOf(mFileName)))))
+            bytes = ReadFullPath(mFileName + "~");
         Load(bytes);
         return;
     }
@@ -304,7 +307,9 @@ void TKeyValueFile::FlushBuffer() {
 
 void TKeyValueFile::FinishWriting() {
     FlushBuffer();
-    const bool complete = platform::SyncAndClose(mOut.release()) && !mWriteFailed;
+    const bool complete = (mSync ? platform::SyncAndClose(mOut.release())
+                                 : platform::FlushAndClose(mOut.release())) &&
+                          !mWriteFailed;
     const std::string target = OsPath(mFileName);
     const std::string temporary = OsPath(TemporaryNameOf(mFileName));
     const std::string backup = OsPath(mFileName + "~");
@@ -322,7 +327,7 @@ void TKeyValueFile::FinishWriting() {
             platform::RenameFile(target, backup);
     }
     // A failed rename leaves the temporary file, so that readers keep finding the backup.
-    if (platform::RenameFile(temporary, target))
+    if (platform::RenameFile(temporary, target) && mSync)
         platform::SyncFolderOf(target);
     if (!platform::IsRegularFile(backup))
         CopyFullPath(mFileName, mFileName + "~");

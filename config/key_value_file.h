@@ -6,7 +6,8 @@
 // Saving never leaves the file half written: the new text goes to a temporary file that is
 // flushed to the disk before it takes the file's name, the previous version becoming the
 // "~" backup. A reader that finds the file missing or empty while a temporary file is left
-// over (a save was cut short) reads the backup instead.
+// over (a save was cut short), or finds it empty beside a backup (a save whose text the disk
+// never got), reads the backup instead.
 
 #include "config/file_utils.h"
 
@@ -54,6 +55,9 @@ public:
 
     // Writing: completes the file, then keeps the backup rules. Idempotent.
     void Close();
+    // Writing: Close leaves the new text to the system's write-back instead of waiting for the
+    // disk. A crash may then lose this save, never the version before it.
+    void LeaveToWriteBack() { mSync = false; }
 
     // The text of a number as WriteFloat writes it.
     static std::string FormatFloat(double value);
@@ -78,6 +82,7 @@ private:
     FileStream mOut;
     std::string mBuffer;
     bool mWriteFailed = false;
+    bool mSync = true;
     bool mClosed = false;
 };
 

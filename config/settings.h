@@ -15,7 +15,10 @@ extern std::string PasswordScramble;
 extern bool SettingsLoaded;
 
 void LoadSettings(ConfigHost& host);
-void SaveSettings(ConfigHost& host);
+// Durable waits until the disk has the file. Routine leaves it to the system's write-back: the
+// counts' save once a minute then costs an idle PC no waits for the disk.
+enum class SaveKind { Durable, Routine };
+void SaveSettings(ConfigHost& host, SaveKind kind = SaveKind::Durable);
 void LoadConfig(ConfigHost& host);
 void SaveConfig(ConfigHost& host);
 void SaveAll(ConfigHost& host);

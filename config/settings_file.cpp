@@ -54,10 +54,12 @@ void LoadSettings(ConfigHost& host) {
     SettingsLoaded = true;
 }
 
-void SaveSettings(ConfigHost& host) {
+void SaveSettings(ConfigHost& host, SaveKind kind) {
     if (!SettingsLoaded)
         return;
     TKeyValueFile store(kSettingsFile, false);
+    if (kind == SaveKind::Routine)
+        store.LeaveToWriteBack();
     const std::string config = host.ConfigText();
     if (ConfigIsUrl(config))
         store.WriteText("DbFile", config);

@@ -50,6 +50,13 @@ bool SyncAndClose(std::FILE* stream) {
     return std::fclose(stream) == 0 && ok;
 }
 
+bool FlushAndClose(std::FILE* stream) {
+    if (!stream)
+        return false;
+    const bool ok = std::fflush(stream) == 0 && std::ferror(stream) == 0;
+    return std::fclose(stream) == 0 && ok;
+}
+
 void SyncFolderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     const std::string folder = slash == std::string::npos ? std::string(".")

@@ -21,6 +21,9 @@ bool LinkFile(const std::string& existing, const std::string& newName);
 // Writes what the stream buffers through to the disk and closes it. True only when every
 // step succeeded; the stream is closed in any case.
 bool SyncAndClose(std::FILE* stream);
+// Hands what the stream buffers to the system and closes it, leaving the disk to the system's
+// own write-back. True only when every step succeeded; the stream is closed in any case.
+bool FlushAndClose(std::FILE* stream);
 // Makes a rename or a new name in the folder holding `path` durable.
 void SyncFolderOf(const std::string& path);
 // The folder exists and this process may create files in it.

@@ -256,34 +256,43 @@ TEST_F(StoreTest, UncreatableFileFails) {
 }
 
 TEST_F(StoreTest, BackupRules) {
-    const auto save = [](const std::string& value) {
-        TKeyValueFile store("sub\\b.db", false);
-        store.WriteText("v", value);
-    };
-    save("one");
-    // The first save leaves a copy as the backup.
-    EXPECT_EQ(Contents("sub/b.db"), "v=one\r\n");
-    EXPECT_EQ(Contents("sub/b.db~"), "v=one\r\n");
-    save("two");
-    EXPECT_EQ(Contents("sub/b.db"), "v=two\r\n");
-    EXPECT_EQ(Contents("sub/b.db~"), "v=one\r\n");
-    // A read-only backup is replaced all the same.
-    ::chmod(At("sub/b.db~").c_str(), 0444);
-    save("three");
-    EXPECT_EQ(Contents("sub/b.db"), "v=three\r\n");
-    EXPECT_EQ(Contents("sub/b.db~"), "v=two\r\n");
-    EXPECT_FALSE(FileExistsAt("sub\\b.db.tmp"));
-    // The backup is a file of its own, not a second name of the new file.
-    struct stat a {
-    }, b{};
-    ASSERT_EQ(::stat(At("sub/b.db").c_str(), &a), 0);
-    ASSERT_EQ(::stat(At("sub/b.db~").c_str(), &b), 0);
-    EXPECT_NE(a.st_ino, b.st_ino);
-    // A lost backup comes back as a copy of the new file.
-    DeleteFileForced("sub\\b.db~");
-    DeleteFileForced("sub\\b.db");
-    save("four");
-    EXPECT_EQ(Contents("sub/b.db~"), "v=four\r\n");
+    // A save left to the system's write-back keeps the same files as one that waits for the
+    // disk.
+    for (const bool writeBack : {false, true}) {
+        SCOPED_TRACE(writeBack ? "left to write-back" : "synced");
+        const std::string name = writeBack ? "sub/w.db" : "sub/b.db";
+        const std::string stored = writeBack ? "sub\\w.db" : "sub\\b.db";
+        const auto save = [&](const std::string& value) {
+            TKeyValueFile store(stored, false);
+            if (writeBack)
+                store.LeaveToWriteBack();
+            store.WriteText("v", value);
+        };
+        save("one");
+        // The first save leaves a copy as the backup.
+        EXPECT_EQ(Contents(name), "v=one\r\n");
+        EXPECT_EQ(Contents(name + "~"), "v=one\r\n");
+        save("two");
+        EXPECT_EQ(Contents(name), "v=two\r\n");
+        EXPECT_EQ(Contents(name + "~"), "v=one\r\n");
+        // A read-only backup is replaced all the same.
+        ::chmod(At(name + "~").c_str(), 0444);
+        save("three");
+        EXPECT_EQ(Contents(name), "v=three\r\n");
+        EXPECT_EQ(Contents(name + "~"), "v=two\r\n");
+        EXPECT_FALSE(FileExistsAt(stored + ".tmp"));
+        // The backup is a file of its own, not a second name of the new file.
+        struct stat a {
+        }, b{};
+        ASSERT_EQ(::stat(At(name).c_str(), &a), 0);
+        ASSERT_EQ(::stat(At(name + "~").c_str(), &b), 0);
+        EXPECT_NE(a.st_ino, b.st_ino);
+        // A lost backup comes back as a copy of the new file.
+        DeleteFileForced(stored + "~");
+        DeleteFileForced(stored);
+        save("four");
+        EXPECT_EQ(Contents(name + "~"), "v=four\r\n");
+    }
 }
 
 TEST_F(StoreTest, ManyLinesGoThroughTheBufferInBlocks) {
@@ -322,6 +331,10 @@ TEST_F(StoreTest, InterruptedSavesNeverLoseTheLastValues) {
     }
     EXPECT_EQ(TKeyValueFile("s.db", true).ReadText("v", "lost"), "newer");
     EXPECT_FALSE(FileExistsAt("s.db.tmp"));
+    // A file left empty beside its backup: a save whose text never reached the disk.
+    WriteBytes(At("s.db~"), "v=older\r\n");
+    WriteBytes(At("s.db"), "");
+    EXPECT_EQ(TKeyValueFile("s.db", true).ReadText("v", "lost"), "older");
     // A file deleted on purpose (no leftover) reads as missing, backup or not.
     std::remove(At("s.db").c_str());
     EXPECT_TRUE(TKeyValueFile("s.db", true).Failed());
