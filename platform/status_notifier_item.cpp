@@ -233,7 +233,7 @@ void StatusNotifierItem::Hide() {
 
 void StatusNotifierItem::SetIcon(const QIcon& icon) {
     mIcon = icon;
-    if (auto* adaptor = findChild<SniAdaptor*>()) {
+    if (auto* adaptor = Listened()) {
         emit adaptor->NewIcon();
         emit adaptor->NewAttentionIcon();
     }
@@ -241,7 +241,7 @@ void StatusNotifierItem::SetIcon(const QIcon& icon) {
 
 void StatusNotifierItem::SetToolTip(const QString& text) {
     mToolTip = text;
-    if (auto* adaptor = findChild<SniAdaptor*>())
+    if (auto* adaptor = Listened())
         emit adaptor->NewToolTip();
 }
 
@@ -249,8 +249,14 @@ void StatusNotifierItem::SetAttention(bool attention) {
     if (attention == mAttention)
         return;
     mAttention = attention;
-    if (auto* adaptor = findChild<SniAdaptor*>())
+    if (auto* adaptor = Listened())
         emit adaptor->NewStatus(adaptor->Status());
+}
+
+SniAdaptor* StatusNotifierItem::Listened() const {
+    // Only a host that has taken the item listens to its signals; a host taking it later reads
+    // every property anew. Signals nobody hears would still wake the bus and its daemon.
+    return mHosted ? findChild<SniAdaptor*>() : nullptr;
 }
 
 void StatusNotifierItem::RegisterWithWatcher() {
@@ -299,6 +305,12 @@ void StatusNotifierItem::SetHosted(bool hosted) {
     if (hosted == mHosted)
         return;
     mHosted = hosted;
+    // What changed while the host was taking the item, it may have read before.
+    if (auto* adaptor = Listened()) {
+        emit adaptor->NewIcon();
+        emit adaptor->NewToolTip();
+        emit adaptor->NewStatus(adaptor->Status());
+    }
     if (onHostChanged)
         onHostChanged();
 }

@@ -14,6 +14,8 @@
 
 namespace quelmo::platform {
 
+class SniAdaptor;
+
 class StatusNotifierItem : public QObject {
     Q_OBJECT
 public:
@@ -51,6 +53,8 @@ private slots:
 private:
     void RegisterWithWatcher();
     void SetHosted(bool hosted);
+    // The bus adaptor when a host shows the item, else null.
+    SniAdaptor* Listened() const;
 
     QDBusConnection mBus;
     QDBusServiceWatcher mWatcher;
