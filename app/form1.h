@@ -123,6 +123,8 @@ public:
     std::array<QLabel*, 7> DayLetters{}; // LMonday … LSunday
 
     CountdownView Countdown;
+    // The status line as the last tick worked it out, shown or not.
+    const QString& StatusText() const { return mStatusText; }
 
     // Drawing of the seven rows and the current-time marker.
     ScheduleRows Rows;
@@ -202,6 +204,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -211,6 +214,15 @@ private:
     void Startup();
     // Re-arms Timer1 for the middle of the next wall-clock second.
     void ScheduleNextTick();
+    // The tick's results in the controls. While the window sits in the notification area the
+    // tick leaves them, as each change costs layout and accessibility work; they catch up when
+    // it is shown.
+    void ShowDetailsCaption();
+    void ShowCounters();
+    void ShowStatus();
+    void ShowTickResults();
+    QString mStatusText;
+    bool mStatusGreen = false;
     // Watching the world outside: suspends, SIGTERM, the session's end and second starts.
     void WatchOutside();
     bool mExitRequested = false;

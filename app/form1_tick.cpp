@@ -120,23 +120,26 @@ void TForm1::Timer1Timer() {
             SetConfigUnlocked(false);
     }
 
-    const QString caption =
-        ConfigBox->isHidden() ? Texts::tr("Show Details") : Texts::tr("Hide Details");
-    if (ShowDetails->text() != caption)
-        ShowDetails->setText(caption);
-    Rows.DrawTimeMarker(false);
+    // Nobody sees the window in the notification area: its controls wait for its return.
+    const bool seen = !TrayIcon->InTray();
+    if (seen) {
+        ShowDetailsCaption();
+        Rows.DrawTimeMarker(false);
+    }
     mRefresh->Tick();
 
     WhUsed += OnPower / 3600;
     const double used = WhUsed * 0.001;
     if (TickCount > 5 && static_cast<long long>(used) != LastReportedKwh)
         UsageReport(used);
-    ShowText(kWhUsed, QString::fromLatin1(FormatKwh(used)));
-    ShowText(kWhSaved, QString::fromLatin1(FormatKwh(WhSaved * 0.001)));
+    if (seen)
+        ShowCounters();
 
     ++TickCount;
+    // Every tenth minute's save waits for the disk, so that a crash loses at most ten minutes
+    // whatever the system's write-back delay.
     if (TickCount % 60 == 0)
-        SaveSettings(*this);
+        SaveSettings(*this, TickCount % 600 == 0 ? SaveKind::Durable : SaveKind::Routine);
     if (TickCount == 30 && ConfigBox->isHidden())
         TrayIcon->Minimize();
 
@@ -155,8 +158,9 @@ void TForm1::Timer1Timer() {
 
     if (r > 7.0) {
         Countdown = {};
-        if (!Status->text().isEmpty())
-            Status->clear();
+        mStatusText.clear();
+        if (seen)
+            ShowStatus();
         TrayIcon->SetHint(QString());
         Abort->hide();
         Resume->hide();
@@ -171,16 +175,11 @@ void TForm1::Timer1Timer() {
                            .toStdString();
     if (!Resume->isHidden())
         text += Texts::Tr(" (But Aborted!)");
-    const bool restyled =
-        StyleStatus(Status, r >= 1.0 / 24 ? QColor(255, 255, 255) : QColor(0, 255, 0));
-    const QString statusText = QString::fromUtf8(text); // the action's text as the list holds it
-    if (restyled || Status->text() != statusText) {
-        Status->setText(statusText);
-        // At once, as a nested loop may hold the next paint back; nobody sees a minimised one.
-        if (!isMinimized())
-            Status->repaint();
-    }
-    TrayIcon->SetHint(Status->text());
+    mStatusGreen = r < 1.0 / 24;
+    mStatusText = QString::fromUtf8(text); // the action's text as the list holds it
+    if (seen)
+        ShowStatus();
+    TrayIcon->SetHint(mStatusText);
     Countdown = {static_cast<int>(WholeSeconds(r)), delayed};
 
     if (Abort->isHidden() && Resume->isHidden())
@@ -213,6 +212,46 @@ void TForm1::Timer1Timer() {
         if (last)
             SwitchOff(delayed);
     }
+}
+
+void TForm1::ShowDetailsCaption() {
+    const QString caption =
+        ConfigBox->isHidden() ? Texts::tr("Show Details") : Texts::tr("Hide Details");
+    if (ShowDetails->text() != caption)
+        ShowDetails->setText(caption);
+}
+
+void TForm1::ShowCounters() {
+    ShowText(kWhUsed, QString::fromLatin1(FormatKwh(WhUsed * 0.001)));
+    ShowText(kWhSaved, QString::fromLatin1(FormatKwh(WhSaved * 0.001)));
+}
+
+void TForm1::ShowStatus() {
+    if (mStatusText.isEmpty()) {
+        if (!Status->text().isEmpty())
+            Status->clear();
+        return;
+    }
+    const bool restyled =
+        StyleStatus(Status, mStatusGreen ? QColor(0, 255, 0) : QColor(255, 255, 255));
+    if (restyled || Status->text() != mStatusText) {
+        Status->setText(mStatusText);
+        // At once, as a nested loop may hold the next paint back; nobody sees a minimised one.
+        if (!isMinimized())
+            Status->repaint();
+    }
+}
+
+void TForm1::ShowTickResults() {
+    ShowDetailsCaption();
+    Rows.DrawTimeMarker(false);
+    ShowCounters();
+    ShowStatus();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    ShowTickResults(); // what the ticks worked out while the window was in the tray
+    QWidget::showEvent(event);
 }
 
 void TForm1::SwitchOff(bool delayed) {

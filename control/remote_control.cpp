@@ -54,7 +54,7 @@ RemoteControl::~RemoteControl() = default;
 
 platform::ControlState RemoteControl::StateOf(const TForm1& form) {
     platform::ControlState state;
-    state.status = form.Status->text();
+    state.status = form.StatusText();
     // Only an armed countdown is pending; a cancelled one performs nothing.
     if (!form.Abort->isHidden() && form.Countdown.secondsLeft >= 0) {
         state.secondsLeft = form.Countdown.secondsLeft;

@@ -40,7 +40,7 @@ void CountdownNotification::Ticked() {
         return;
     platform::Notification note;
     note.summary = kTitle;
-    note.body = mForm.Status->text();
+    note.body = mForm.StatusText();
     note.iconName = QStringLiteral("io.github.quelmo.Quelmo");
     note.desktopEntry = note.iconName;
     note.image = ProgramIcon().pixmap(kImageSize, kImageSize).toImage();

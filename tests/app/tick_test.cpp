@@ -127,7 +127,7 @@ TEST_F(TickTest, CancelledCountdownNeitherWarnsNorSwitchesOff) {
     EXPECT_TRUE(PowerCalls().empty());
     EXPECT_EQ(recorder.beeps, beeps);
     EXPECT_TRUE(Cancelled()) << "stays cancelled for the next off boundary too";
-    EXPECT_EQ(StatusText(), "PC will StandBy in 167:59:55 Hours (But Aborted!)");
+    EXPECT_EQ(form->StatusText(), "PC will StandBy in 167:59:55 Hours (But Aborted!)");
     form->ResumeClick();
     Tick();
     EXPECT_TRUE(Armed());
@@ -335,6 +335,24 @@ TEST_F(TickTest, MinimisedOnTheThirtiethTickUnlessTheDetailsAreShown) {
     EXPECT_TRUE(form->isHidden());
     Tick(100);
     EXPECT_EQ(form->TrayIcon->MinimizeCount(), 1);
+}
+
+TEST_F(TickTest, InTheTrayTheControlsWaitAndCatchUpWhenTheWindowReturns) {
+    StartMonday(8, 59, 0);
+    OffHourFrom(10, 0);
+    Tick(29);
+    ASSERT_TRUE(form->TrayIcon->InTray());
+    const QString shown = form->Status->text();
+    const QString used = form->kWhUsed->text();
+    WhUsed += 5000;
+    Tick(40);
+    EXPECT_EQ(form->Status->text(), shown) << "nobody sees the window in the tray";
+    EXPECT_EQ(form->kWhUsed->text(), used);
+    EXPECT_EQ(form->StatusText(), "PC will StandBy in 59:51 Minutes") << "the tick goes on";
+    form->TrayIcon->Restore();
+    EXPECT_EQ(StatusText(), "PC will StandBy in 59:51 Minutes");
+    EXPECT_EQ(StatusColour(), QColor(0, 255, 0)) << "turned green while in the tray";
+    EXPECT_EQ(form->kWhUsed->text().toStdString(), FormatKwh(WhUsed * 0.001));
 }
 
 TEST_F(TickTest, NotMinimisedWhileTheDetailsAreShown) {
