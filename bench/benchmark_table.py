@@ -39,6 +39,7 @@ def main():
     folder = sys.argv[1]
     runs, idle = load(folder)
     quelmo, peer = idle.get("quelmo", {}), idle.get("kshutdown", {})
+    floor = idle.get("floor", {})
     http = "BM_HTTPReadString100MB/iterations:9/manual_time"
     to_file = "BM_WinHTTPToOutputFile/iterations:9/manual_time"
     small = "BM_HTTPReadString1KB/iterations:200/manual_time"
@@ -52,7 +53,11 @@ def main():
     # figure, Quelmo, the peer's figure (KShutdown, in-process libcurl…), direction, target
     rows = [
         idle_row("Idle: CPU ms per idle minute", "cpu_ms", 1, 10),
+        ("  floor: a Qt tray program that only wakes once a second", floor.get("cpu_ms"), None,
+         "", None),
         idle_row("Idle: voluntary context switches/s, all threads", "vcsw_s", 1, 1.05),
+        ("  floor: a Qt tray program that only wakes once a second", floor.get("vcsw_s"), None,
+         "", None),
         idle_row("Idle: private dirty MB", "dirty_kb", 1 / 1024, 5),
         idle_row("Idle: PSS MB", "pss_kb", 1 / 1024, 30),
         ("Tick in the tray, µs CPU (tick_bench)",

@@ -8,7 +8,10 @@
 #        threads=<n> dirty_kb=<private dirty> pss_kb=<PSS>
 # CPU time is the scheduler's own account (/proc/PID/task/*/schedstat, nanoseconds), not the
 # 10 ms clock ticks of /proc/PID/stat, which charge a whole tick or nothing to a short wake-up.
-# Usage: bench/idle_wakeups.sh [path/to/quelmo]   (default: build-release/app/quelmo)
+# A third program, the floor (bench/idle_floor.cpp: a Qt Widgets program in the tray whose
+# one-second timer does nothing), shows what a wake-up a second costs on this machine at least.
+# Usage: bench/idle_wakeups.sh [path/to/quelmo [path/to/idle_floor]]
+#        (defaults: build-release/app/quelmo, build-release/bench/idle_floor)
 # Environment: IDLE_SETTLE (s, default 65), IDLE_SECONDS (s, default 60). The settling time
 # lets Quelmo hide into the tray (30 s) and make its first save (60 s), which also writes the
 # backup copy once per installation; the minute measured holds one ordinary save.
@@ -16,6 +19,7 @@ set -euo pipefail
 unset QT_QPA_PLATFORM # the programs need the X server
 cd "$(dirname "$0")/.."
 program=${1:-build-release/app/quelmo}
+floor=${2:-build-release/bench/idle_floor}
 settle=${IDLE_SETTLE:-65}
 seconds=${IDLE_SECONDS:-60}
 [ -x "$program" ] || { echo "build $program first (cmake --build build-release)" >&2; exit 1; }
@@ -79,7 +83,11 @@ if command -v kshutdown >/dev/null; then
     start kshutdown kshutdown --init
     names+=(kshutdown)
 else
-    echo "idle: kshutdown is not installed, Quelmo is measured alone" >&2
+    echo "idle: kshutdown is not installed, Quelmo is measured without it" >&2
+fi
+if [ -x "$floor" ]; then
+    start floor "$floor"
+    names+=(floor)
 fi
 
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{n += $1} END {printf "%d", n}'; }

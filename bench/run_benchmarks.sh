@@ -29,6 +29,6 @@ export QT_QPA_PLATFORM=offscreen
 for bench in schedule_bench tick_bench winthread_bench winhttp_bench fleet_refresh_bench; do
     "$build/bench/$bench" --benchmark_out="$out/$bench.json" --benchmark_out_format=json
 done
-(unset QT_QPA_PLATFORM && bash bench/idle_wakeups.sh "$build/app/quelmo") | tee "$out/idle.txt"
+(unset QT_QPA_PLATFORM && bash bench/idle_wakeups.sh "$build/app/quelmo" "$build/bench/idle_floor") | tee "$out/idle.txt"
 echo
 /usr/bin/python3 bench/benchmark_table.py "$out"
