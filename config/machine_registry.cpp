@@ -86,7 +86,7 @@ std::optional<std::string> EntryValue(const std::string& user, const std::string
     const DesktopEntryFields fields = ParseDesktopEntry(*text);
     if (fields.hidden || !fields.hasExec)
         return std::string();
-    return "\"" + ProgramOfExec(fields.exec) + "\"";
+    return '"' + ProgramOfExec(fields.exec) + '"';
 }
 
 void RemoveEntry(const std::string& user, const std::string& system, const std::string& file) {

@@ -127,8 +127,8 @@ bool HttpRequest::Impl::Start() {
     if (!acceptTypes.empty())
         lines.push_back("Accept: " + acceptTypes);
     if (flags.noCache) {
-        lines.push_back("Pragma: no-cache");
-        lines.push_back("Cache-Control: no-cache");
+        lines.emplace_back("Pragma: no-cache");
+        lines.emplace_back("Cache-Control: no-cache");
     }
     for (const std::string& line : addedHeaders)
         PutLines(lines, line, true);

@@ -43,7 +43,7 @@ bool FakePowerManager::SchedulePowerOff(const std::string& message, std::uint64_
     return s.accept;
 }
 bool FakePowerManager::CancelScheduledPowerOff() {
-    s.calls.push_back("CancelScheduledPowerOff");
+    s.calls.emplace_back("CancelScheduledPowerOff");
     return true;
 }
 
