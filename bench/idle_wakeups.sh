@@ -20,6 +20,8 @@ unset QT_QPA_PLATFORM # the programs need the X server
 cd "$(dirname "$0")/.."
 program=${1:-build-release/app/quelmo}
 floor=${2:-build-release/bench/idle_floor}
+# Each program starts in a folder of its own.
+[ -x "$floor" ] && floor=$(realpath "$floor")
 settle=${IDLE_SETTLE:-65}
 seconds=${IDLE_SECONDS:-60}
 [ -x "$program" ] || { echo "build $program first (cmake --build build-release)" >&2; exit 1; }
