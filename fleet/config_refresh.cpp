@@ -71,8 +71,12 @@ bool TConfigRefresh::Busy() const {
 
 void TConfigRefresh::Tick() {
     const int minutes = Fleet.refreshMinutes.value_or(0);
+    if (minutes <= 0) { // the usual case: asked first, as the name's text costs a copy a tick
+        mNextAt.reset();
+        return;
+    }
     const std::string url = mHost.ConfigText();
-    if (minutes <= 0 || !ConfigIsUrl(url)) {
+    if (!ConfigIsUrl(url)) {
         mNextAt.reset();
         return;
     }
