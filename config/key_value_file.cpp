@@ -307,9 +307,7 @@ void TKeyValueFile::FlushBuffer() {
 
 void TKeyValueFile::FinishWriting() {
     FlushBuffer();
-    const bool complete = (mSync ? platform::SyncAndClose(mOut.release())
-                                 : platform::FlushAndClose(mOut.release())) &&
-                          !mWriteFailed;
+    const bool complete = platform::SyncAndClose(mOut.release(), mSync) && !mWriteFailed;
     const std::string target = OsPath(mFileName);
     const std::string temporary = OsPath(TemporaryNameOf(mFileName));
     const std::string backup = OsPath(mFileName + "~");

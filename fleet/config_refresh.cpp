@@ -71,12 +71,9 @@ bool TConfigRefresh::Busy() const {
 
 void TConfigRefresh::Tick() {
     const int minutes = Fleet.refreshMinutes.value_or(0);
-    if (minutes <= 0) { // the usual case: asked first, as the name's text costs a copy a tick
-        mNextAt.reset();
-        return;
-    }
-    const std::string url = mHost.ConfigText();
-    if (!ConfigIsUrl(url)) {
+    // Off on most PCs: asked first, as the database's name costs a copy each tick.
+    const std::string url = minutes > 0 ? mHost.ConfigText() : std::string();
+    if (minutes <= 0 || !ConfigIsUrl(url)) {
         mNextAt.reset();
         return;
     }

@@ -42,18 +42,12 @@ bool LinkFile(const std::string& existing, const std::string& newName) {
     return !existing.empty() && !newName.empty() && ::link(existing.c_str(), newName.c_str()) == 0;
 }
 
-bool SyncAndClose(std::FILE* stream) {
+bool SyncAndClose(std::FILE* stream, bool waitForDisk) {
     if (!stream)
         return false;
     bool ok = std::fflush(stream) == 0 && std::ferror(stream) == 0;
-    ok = ::fsync(::fileno(stream)) == 0 && ok;
-    return std::fclose(stream) == 0 && ok;
-}
-
-bool FlushAndClose(std::FILE* stream) {
-    if (!stream)
-        return false;
-    const bool ok = std::fflush(stream) == 0 && std::ferror(stream) == 0;
+    if (waitForDisk)
+        ok = ::fsync(::fileno(stream)) == 0 && ok;
     return std::fclose(stream) == 0 && ok;
 }
 

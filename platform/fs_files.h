@@ -18,12 +18,10 @@ bool MakeWritable(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);
 // A second name for the same file; false where the file system has no hard links.
 bool LinkFile(const std::string& existing, const std::string& newName);
-// Writes what the stream buffers through to the disk and closes it. True only when every
-// step succeeded; the stream is closed in any case.
-bool SyncAndClose(std::FILE* stream);
-// Hands what the stream buffers to the system and closes it, leaving the disk to the system's
-// own write-back. True only when every step succeeded; the stream is closed in any case.
-bool FlushAndClose(std::FILE* stream);
+// Writes what the stream buffers through to the disk and closes it; with `waitForDisk` false
+// the system's own write-back takes it to the disk later. True only when every step
+// succeeded; the stream is closed in any case.
+bool SyncAndClose(std::FILE* stream, bool waitForDisk = true);
 // Makes a rename or a new name in the folder holding `path` durable.
 void SyncFolderOf(const std::string& path);
 // The folder exists and this process may create files in it.
