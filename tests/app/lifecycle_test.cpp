@@ -2,6 +2,7 @@
 #include "config/settings.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/http_server.h"
+#include "tests/support/process_output.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -250,8 +251,7 @@ TEST(InstanceTest, ASecondCopyIsRefused) {
     QProcess first;
     first.start(probe, {lock, folder.path()});
     ASSERT_TRUE(first.waitForStarted(10000));
-    ASSERT_TRUE(first.waitForReadyRead(20000));
-    EXPECT_TRUE(first.readAllStandardOutput().contains("RUNNING"));
+    ASSERT_FALSE(quelmo::test::ReadUntil(first, "RUNNING", 20000).isEmpty());
     const QStringList filesBefore = QDir(folder.path()).entryList(QDir::Files);
 
     QProcess second;
@@ -270,8 +270,7 @@ TEST(InstanceTest, ASecondCopyIsRefused) {
     // Once the first copy has ended, a new one starts.
     QProcess third;
     third.start(probe, {lock, folder.path()});
-    ASSERT_TRUE(third.waitForReadyRead(20000));
-    EXPECT_TRUE(third.readAllStandardOutput().contains("RUNNING"));
+    ASSERT_FALSE(quelmo::test::ReadUntil(third, "RUNNING", 20000).isEmpty());
     third.closeWriteChannel();
     EXPECT_TRUE(third.waitForFinished(20000));
 }
@@ -288,12 +287,11 @@ TEST(TerminationTest, SigtermSavesWhatWasCountedAndTheDatabaseAndExitsWithZero) 
     probe.start(
         QCoreApplication::applicationDirPath() + "/instance_probe",
         {QString("Quelmo_sigterm_test_%1").arg(QCoreApplication::applicationPid()), folder.path()});
-    ASSERT_TRUE(probe.waitForReadyRead(20000));
-    ASSERT_TRUE(probe.readAllStandardOutput().contains("RUNNING"));
+    ASSERT_FALSE(quelmo::test::ReadUntil(probe, "RUNNING", 20000).isEmpty());
     QThread::msleep(4500); // a watt-hour at 999 W, far from the 60-tick save
     probe.write("edit\n");
-    ASSERT_TRUE(probe.waitForReadyRead(5000));
-    const QList<QByteArray> edited = probe.readAllStandardOutput().trimmed().split(' ');
+    const QList<QByteArray> edited =
+        quelmo::test::ReadUntil(probe, "EDITED", 5000).trimmed().split('\n').last().split(' ');
     ASSERT_EQ(edited.size(), 3) << edited.join(' ').toStdString();
     const int counted = static_cast<int>(edited[1].toDouble());
     ASSERT_GT(counted, 5000) << "ticks have counted";

@@ -1,6 +1,7 @@
 // However the session ends, what a running copy has counted reaches its settings file: the
 // signals systemd and terminals send, and the display server going away under it.
 #include "platform/abrupt_end.h"
+#include "tests/support/process_output.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,13 +41,12 @@ public:
     }
     // Waits until it runs and has counted; the watt-hours counted so far.
     int Counted() {
-        if (!probe.waitForReadyRead(20000) || !probe.readAllStandardOutput().contains("RUNNING"))
+        if (quelmo::test::ReadUntil(probe, "RUNNING", 20000).isEmpty())
             return 0;
         QThread::msleep(1200);
         probe.write("edit\n");
-        if (!probe.waitForReadyRead(5000))
-            return 0;
-        const QList<QByteArray> edited = probe.readAllStandardOutput().trimmed().split(' ');
+        const QList<QByteArray> edited =
+            quelmo::test::ReadUntil(probe, "EDITED", 5000).trimmed().split('\n').last().split(' ');
         return edited.size() == 3 ? static_cast<int>(edited[1].toDouble()) : 0;
     }
     int SavedWhUsed() const {
