@@ -55,13 +55,16 @@ bash tests/packaging/check_package.sh "$package"
 ctest --test-dir build-release --output-on-failure -R '_bench$'
 
 # Every test program runs under AddressSanitizer and UndefinedBehaviorSanitizer, the package
-# test against the package above. Line tables are all a sanitizer's report needs.
+# test against the package above. Line tables are all a sanitizer's report needs. The sanitizer
+# trees are built with clang, which reads only what a file uses of the precompiled headers where
+# GCC loads all of them: a third of the build time. GCC builds the package.
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
+clangxx=$(command -v clang++-14 || command -v clang++)
 stage "build build-asan"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
-    -DQUELMO_SANITIZE=ON -DQUELMO_BUILD_BENCH=OFF >/dev/null
+cmake -S . -B build-asan -G Ninja -DCMAKE_CXX_COMPILER="$clangxx" -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DQUELMO_SANITIZE=ON -DQUELMO_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 
 # While the tests mostly wait on timers and servers, the ThreadSanitizer programs (only the
@@ -71,8 +74,8 @@ stage "tests under ASan + UBSan"
 tsan_targets=(http_fetch_test winthread_test winthread_wait_test winhttp_fault_test
     winhttp_engine_test http_resolver_test curl_loading_test)
 (
-    cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
-        -DQUELMO_TSAN=ON -DQUELMO_BUILD_BENCH=OFF >/dev/null
+    cmake -S . -B build-tsan -G Ninja -DCMAKE_CXX_COMPILER="$clangxx" -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DQUELMO_TSAN=ON -DQUELMO_BUILD_BENCH=OFF >/dev/null
     nice -n 19 cmake --build build-tsan -j"$jobs" --target "${tsan_targets[@]}"
     FUZZ_BUILD_ONLY=1 nice -n 19 bash tests/config/fuzz/run_fuzz.sh
 ) >build-background.log 2>&1 &

@@ -11,7 +11,7 @@
 namespace quelmo {
 namespace {
 
-constexpr QRgb kRed = 0xFFFF0000, kBlack = 0xFF000000, kGreen = 0xFF00FF00;
+constexpr QRgb kRed = 0xFFFF0000, kBlack = 0xFF000000;
 constexpr int kThursday = 3, kFriday = 4, kSunday = 6;
 
 class DragTest : public test::PanelTest {

@@ -58,23 +58,19 @@ struct Fixture {
             body = StreamToString(s, true);
             note("Done");
         };
-        http.OnConnLost = [this, note](TComponent*, const std::string&, std::uint32_t,
-                                       std::uint32_t, QIODevice*) { note("ConnLost"); };
+        http.OnConnLost = [note](TComponent*, const std::string&, std::uint32_t, std::uint32_t,
+                                 QIODevice*) { note("ConnLost"); };
         http.OnHTTPError = [this, note](TComponent*, int code, QIODevice* s) {
             body = StreamToString(s, true);
             note("HTTPError " + std::to_string(code));
         };
-        http.OnHostUnreachable = [this, note](TComponent*) { note("HostUnreachable"); };
-        http.OnAnyError = [this, note](TComponent*) { note("AnyError"); };
-        http.OnAborted = [this, note](TComponent*) { note("Aborted"); };
-        http.OnDoneInterrupted = [this, note](TComponent*) { note("DoneInterrupted"); };
-        http.OnOutputFileError = [this, note](TComponent*) { note("OutputFileError"); };
-        http.OnUploadCGITimeoutFailed = [this, note](TComponent*) {
-            note("UploadCGITimeoutFailed");
-        };
-        http.OnWaitTimeoutExpired = [this, note](TComponent*, bool&) {
-            note("WaitTimeoutExpired");
-        };
+        http.OnHostUnreachable = [note](TComponent*) { note("HostUnreachable"); };
+        http.OnAnyError = [note](TComponent*) { note("AnyError"); };
+        http.OnAborted = [note](TComponent*) { note("Aborted"); };
+        http.OnDoneInterrupted = [note](TComponent*) { note("DoneInterrupted"); };
+        http.OnOutputFileError = [note](TComponent*) { note("OutputFileError"); };
+        http.OnUploadCGITimeoutFailed = [note](TComponent*) { note("UploadCGITimeoutFailed"); };
+        http.OnWaitTimeoutExpired = [note](TComponent*, bool&) { note("WaitTimeoutExpired"); };
         http.OnRedirected = [this](TComponent*, const std::string&) { ++redirects; };
         http.OnProgress = [this](TComponent*, const std::string&, std::uint32_t, std::uint32_t, int,
                                  int, std::uint8_t, float, QIODevice*) { ++progress; };

@@ -79,22 +79,31 @@ TEST(PackageRunTest, TheInstalledProgramKeepsItsFilesInTheUsersFolder) {
     program.start(QString::fromStdString(bin + "/quelmo"), {});
     ASSERT_TRUE(program.waitForStarted(10000));
 
-    // The settings are saved once a minute.
-    const std::string folder = base + "/home/.config/quelmo";
-    std::optional<std::string> settings;
-    for (int i = 0; i < 180 && program.state() == QProcess::Running; ++i) {
-        settings = ReadBytes(folder + "/Quelmo.ini");
-        if (settings && settings->find("WhUsed=") != std::string::npos)
-            break;
-        program.waitForFinished(500);
+    // Once the running copy answers on the bus its start-up is over; a SIGTERM then ends it as a
+    // log-out does, saving its settings.
+    bool answered = false;
+    for (int i = 0; i < 60 && !answered && program.state() == QProcess::Running; ++i) {
+        QProcess status;
+        status.setProcessEnvironment(environment);
+        status.setWorkingDirectory(QString::fromStdString(base + "/work"));
+        status.start(QString::fromStdString(bin + "/quelmo"), {"--status"});
+        answered = status.waitForFinished(10000) && status.exitCode() == 0;
+        if (!answered)
+            program.waitForFinished(500);
     }
     const bool wasRunning = program.state() == QProcess::Running;
-    program.kill();
-    program.waitForFinished(10000);
+    EXPECT_TRUE(answered) << "the running copy never answered --status";
+    program.terminate();
+    EXPECT_TRUE(program.waitForFinished(10000));
     EXPECT_TRUE(wasRunning) << "the program ended by itself";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    const std::string folder = base + "/home/.config/quelmo";
+    const std::optional<std::string> settings = ReadBytes(folder + "/Quelmo.ini");
     EXPECT_FALSE(logind.CallsOf("CanSuspend").empty()) << "start-up reached logind";
 
     ASSERT_TRUE(settings);
+    EXPECT_NE(settings->find("WhUsed="), std::string::npos) << *settings;
     EXPECT_NE(settings->find("DbFile=Site.db\r\n"), std::string::npos) << *settings;
     EXPECT_NE(settings->find("OnPower=123\r\n"), std::string::npos) << *settings;
     EXPECT_EQ(ReadBytes(folder + "/Site.db"), "OffAction=1\r\n");

@@ -68,16 +68,15 @@ TEST_P(PowerEvents, ASuspendArmsTheWakeUpForTheNextSwitchOnAndNeverWaitsLonger) 
     ASSERT_EQ(mock->Inhibitors(), std::vector<std::string>{kOurLock}) << "held from start-up";
 
     ASSERT_TRUE(mock->EmitPrepareForSleep(true));
-    EXPECT_TRUE(WaitFor([this] { return mock->Inhibitors().empty(); }))
+    EXPECT_TRUE(WaitFor([] { return mock->Inhibitors().empty(); }))
         << "released as soon as the timer is armed";
     const double expected = row.armedSeconds != 0 ? row.armedSeconds : 7 * 86400.0;
     EXPECT_NEAR(WakeSecondsLeft(), expected, 3.0);
     EXPECT_TRUE(recorder.notices.empty());
 
     ASSERT_TRUE(mock->EmitPrepareForSleep(false)); // the resume
-    EXPECT_TRUE(WaitFor([this] {
-        return mock->Inhibitors() == std::vector<std::string>{kOurLock};
-    })) << "taken again for the next suspend";
+    EXPECT_TRUE(WaitFor([] { return mock->Inhibitors() == std::vector<std::string>{kOurLock}; }))
+        << "taken again for the next suspend";
 }
 
 INSTANTIATE_TEST_SUITE_P(
