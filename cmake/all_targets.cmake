@@ -1,0 +1,13 @@
+# Every target the project defines, in all its folders, into `out`. Call after they are defined.
+function(quelmo_all_targets out)
+    set(all "")
+    set(dirs ${CMAKE_SOURCE_DIR})
+    while(dirs)
+        list(POP_FRONT dirs dir)
+        get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+        list(APPEND dirs ${subdirs})
+        get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+        list(APPEND all ${targets})
+    endwhile()
+    set(${out} ${all} PARENT_SCOPE)
+endfunction()
