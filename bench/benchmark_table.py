@@ -50,14 +50,16 @@ def main():
         return (figure, None if q is None else q * scale, None if p is None else p * scale,
                 "≤", target)
 
+    def floor_row(key):
+        return ("  floor: a Qt tray program that only wakes once a second", floor.get(key), None,
+                "", None)
+
     # figure, Quelmo, the peer's figure (KShutdown, in-process libcurl…), direction, target
     rows = [
         idle_row("Idle: CPU ms per idle minute", "cpu_ms", 1, 10),
-        ("  floor: a Qt tray program that only wakes once a second", floor.get("cpu_ms"), None,
-         "", None),
+        floor_row("cpu_ms"),
         idle_row("Idle: voluntary context switches/s, all threads", "vcsw_s", 1, 1.05),
-        ("  floor: a Qt tray program that only wakes once a second", floor.get("vcsw_s"), None,
-         "", None),
+        floor_row("vcsw_s"),
         idle_row("Idle: private dirty MB", "dirty_kb", 1 / 1024, 5),
         idle_row("Idle: PSS MB", "pss_kb", 1 / 1024, 30),
         ("Tick in the tray, µs CPU (tick_bench)",

@@ -15,9 +15,8 @@ int main(int argc, char** argv) {
     pixmap.fill(Qt::darkGreen);
     QSystemTrayIcon icon{QIcon(pixmap)};
     icon.show();
-    long ticks = 0;
     QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+    QObject::connect(&timer, &QTimer::timeout, [] {});
     timer.start(1000);
     return app.exec();
 }

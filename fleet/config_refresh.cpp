@@ -73,7 +73,7 @@ void TConfigRefresh::Tick() {
     const int minutes = Fleet.refreshMinutes.value_or(0);
     // Off on most PCs: asked first, as the database's name costs a copy each tick.
     const std::string url = minutes > 0 ? mHost.ConfigText() : std::string();
-    if (minutes <= 0 || !ConfigIsUrl(url)) {
+    if (!ConfigIsUrl(url)) {
         mNextAt.reset();
         return;
     }
