@@ -2,11 +2,15 @@
 
 #include "app/form1.h"
 #include "app/translations.h"
+#include "control/remote_control.h"
+#include "model/model.h"
+#include "notify/countdown_notification.h"
 #include "power/stuff.h"
 #include "power/texts.h"
 
 #include <QMessageBox>
 #include <QPointer>
+#include <QSessionManager>
 
 #include <exception>
 
@@ -49,11 +53,24 @@ int RunQuelmo(int argc, char** argv) {
     QuelmoApplication app(argc, argv);
     InstallTranslations(app);
     try {
-        QPointer<TForm1> form = new TForm1();
-        if (StartupComplete)
+        Model model;
+        // The window runs the model's start-up.
+        QPointer<TForm1> form = new TForm1(model);
+        if (model.State().StartupComplete) {
+            // The other views, for the life of the program or until the session ends.
+            auto control = std::make_unique<RemoteControl>(model);
+            auto notification = std::make_unique<CountdownNotification>(model);
+            QObject::connect(&model, &Model::Ending, &app, [&] {
+                control.reset();
+                notification.reset();
+            });
+            // Saving is all the session needs from us; a log-out is never held up or cancelled.
+            QObject::connect(&app, &QGuiApplication::commitDataRequest, &model,
+                             [&model](QSessionManager&) { model.EndSession(); });
             QuelmoApplication::exec();
-        else
+        } else {
             WaitForNotices(); // why the start-up was refused
+        }
         // "Exit!" has released the window already; a refused start-up or a session end has not.
         delete form.data();
     } catch (const std::exception& e) {

@@ -116,12 +116,6 @@ void TForm1::BuildControls() {
     BackGroundImage = Make<BackgroundImage>(this, "BackGroundImage", rect());
     BackGroundImage->setToolTip(Texts::tr("Delayed Switch Off"));
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setTimerType(Qt::PreciseTimer);
-    Timer1->setSingleShot(true);
-    Timer1->setInterval(1000);
-
     ConfigBox = MakeGroup(this, "ConfigBox", Texts::tr("Configuration"), QRect(0, 216, 609, 345));
     ConfigBox->setAutoFillBackground(true);
     ConfigBox->hide();

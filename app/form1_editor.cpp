@@ -1,6 +1,7 @@
 // Editing the week by dragging across the day rows.
 #include "app/form1.h"
 
+#include "model/model.h"
 #include "schedule/schedule_row.h"
 #include "schedule/week_schedule.h"
 
@@ -22,18 +23,19 @@ void TForm1::ScheduleMouseDown(ScheduleRow* sender, Qt::MouseButton button,
                                Qt::KeyboardModifiers shift, int x, int) {
     DragBox = sender;
     ScheduleRows::SetTimeHint(sender, x);
-    if (button == Qt::LeftButton && LockCountdown > 0) {
+    if (button == Qt::LeftButton && mModel.State().LockCountdown > 0) {
         DragStartX = x;
         DragValue = (shift & Qt::ControlModifier) ? 1 : 0;
-        EditHoldOff = kDragHoldOff;
+        mModel.HoldForEditing(kDragHoldOff);
     }
-    TouchLockCountdown();
+    mModel.TouchLockCountdown();
 }
 
 void TForm1::ScheduleMouseMove(ScheduleRow* sender, Qt::KeyboardModifiers, int x, int) {
-    if (!DragBox || LockCountdown <= 0 || sender != DragBox || EditHoldOff <= 0)
+    const ProgramState& s = mModel.State();
+    if (!DragBox || s.LockCountdown <= 0 || sender != DragBox || s.EditHoldOff <= 0)
         return;
-    EditHoldOff = kDragHoldOff;
+    mModel.HoldForEditing(kDragHoldOff);
     // Feedback only: the table is written on the release.
     if (x != DragStartX)
         DragBox->FillBand(DragStartX, x, DragValue ? kColourOn : kColourOff);
@@ -41,16 +43,15 @@ void TForm1::ScheduleMouseMove(ScheduleRow* sender, Qt::KeyboardModifiers, int x
 
 void TForm1::ScheduleMouseUp(ScheduleRow*, Qt::MouseButton button, Qt::KeyboardModifiers, int x,
                              int) {
-    if (button == Qt::LeftButton && LockCountdown > 0 && EditHoldOff > 0 && DragBox) {
-        EditHoldOff = kReleaseHoldOff;
+    const ProgramState& s = mModel.State();
+    if (button == Qt::LeftButton && s.LockCountdown > 0 && s.EditHoldOff > 0 && DragBox) {
+        mModel.HoldForEditing(kReleaseHoldOff);
         if (x != DragStartX) {
             // The mouse is captured by the row, so a release can lie beyond either end of it;
             // such a position stands for the day's first or last slot.
             const int lo = std::clamp(std::min(x, DragStartX), 0, kLastColumn);
             const int hi = std::clamp(std::max(x, DragStartX), 0, kLastColumn);
-            const int row = Rows.RowOfBox(DragBox);
-            for (int slot = lo / 4; slot <= hi / 4; ++slot)
-                WeekSchedule[row * SlotsPerDay + slot] = static_cast<std::uint8_t>(DragValue);
+            mModel.SetSlots(Rows.RowOfBox(DragBox), lo / 4, hi / 4, DragValue);
         }
         DragBox->Repaint();
     }
@@ -59,12 +60,13 @@ void TForm1::ScheduleMouseUp(ScheduleRow*, Qt::MouseButton button, Qt::KeyboardM
 
 void TForm1::FormMouseUp(ScheduleRow*, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
                          int y) {
-    if (EditHoldOff == 1 || EditHoldOff == 2)
-        EditHoldOff = kReleaseHoldOff;
+    const int holdOff = mModel.State().EditHoldOff;
+    if (holdOff == 1 || holdOff == 2)
+        mModel.HoldForEditing(kReleaseHoldOff);
     if (button != Qt::LeftButton)
         return;
     if (DragBox) {
-        if (EditHoldOff > 0)
+        if (mModel.State().EditHoldOff > 0)
             ScheduleMouseUp(DragBox, Qt::LeftButton, shift, x, y);
         DragBox = nullptr;
     }

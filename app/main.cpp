@@ -1,7 +1,5 @@
 #include "app/application.h"
 #include "control/command_line.h"
-#include "control/remote_control.h"
-#include "notify/countdown_notification.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,7 +11,5 @@ int main(int argc, char** argv) {
         std::fflush(nullptr);
         std::quick_exit(*code);
     }
-    quelmo::AddRemoteControl();
-    quelmo::AddCountdownNotification();
     return quelmo::RunQuelmo(argc, argv);
 }

@@ -3,8 +3,8 @@
 // with the caches cold as the running program finds them ("BM_Tick/in_tray_cold"), and minimised
 // to the task bar where no notification area is ("BM_Tick/minimised").
 #include "app/form1.h"
-#include "config/settings.h"
 #include "http/winhttp.h"
+#include "model/model.h"
 #include "tests/support/fakes.h"
 
 #include <benchmark/benchmark.h>
@@ -33,14 +33,16 @@ void BM_Tick(benchmark::State& state, bool inTray, bool cold) {
     quelmo::test::TestClock clock;
     clock.SetLocal(2026, 12, 7, 13, 0, 0); // a Monday afternoon: the countdown runs to 05:20
     quelmo::SetProductWebHost("127.0.0.1:9");
-    quelmo::TForm1 form;
+    quelmo::Model model;
+    quelmo::TForm1 form(model);
     form.DetachTick();
     for (int i = 0; i < 40; ++i) { // past the first report and the move into the tray
         clock.Advance(1);
         form.Timer1Timer();
     }
-    quelmo::OnPower = 1; // so that no further whole kWh, and no report, comes
-    const int reportsBefore = quelmo::LastReportedKwh;
+    quelmo::ProgramState& s = model.StateForTesting();
+    s.OnPower = 1; // so that no further whole kWh, and no report, comes
+    const int reportsBefore = s.LastReportedKwh;
     int sinceStart = 0;
     for (auto _ : state) {
         // An hour's ticks, then the same hour again: a long run never reaches the warning of the
@@ -56,7 +58,7 @@ void BM_Tick(benchmark::State& state, bool inTray, bool cold) {
         }
         form.Timer1Timer();
     }
-    if (quelmo::LastReportedKwh != reportsBefore)
+    if (s.LastReportedKwh != reportsBefore)
         state.SkipWithError("a usage report was sent during the measurement");
     if (form.isHidden() != inTray)
         state.SkipWithError("the window is not where the measurement needs it");

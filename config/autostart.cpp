@@ -12,7 +12,7 @@ const char* const kValueName = "Quelmo";
 
 bool AutoStartIsSet() {
     const std::string value = MachineRegRead(kRunKey, kValueName, "");
-    const std::string program = FileNameOf(ExePath);
+    const std::string program = FileNameOf(ExePath());
     return !program.empty() && value.find(program) != std::string::npos;
 }
 

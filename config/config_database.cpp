@@ -57,7 +57,8 @@ void LoadConfig(ConfigHost& host) {
     // Compared resolved, so that a configuration naming the mirror is never copied onto itself.
     const bool targetIsCopy = MakeAbsolute(target) == MakeAbsolute(kLocalCopy);
 
-    PasswordScramble = ScramblePassword("wren");
+    StoredState& s = host.Stored();
+    s.PasswordScramble = ScramblePassword("wren");
     host.SetActionIndex(ActionList::Off, 0);
     host.SetActionIndex(ActionList::Delay, 0);
     std::array<std::string, 7> days;
@@ -77,7 +78,7 @@ void LoadConfig(ConfigHost& host) {
         CopyFileContents(target, kLocalCopy);
     }
 
-    PasswordScramble = store->ReadText("Password", PasswordScramble);
+    s.PasswordScramble = store->ReadText("Password", s.PasswordScramble);
     host.SetActionIndex(ActionList::Off,
                         store->ReadInt("OffAction", host.ActionIndex(ActionList::Off)));
     host.SetActionIndex(ActionList::Delay,
@@ -87,7 +88,7 @@ void LoadConfig(ConfigHost& host) {
     store->Close();
 
     for (int d = 0; d < 7; ++d)
-        SetDayFromString(d, days[d]);
+        SetDayFromString(s.WeekSchedule, d, days[d]);
     host.ActionListChanged(ActionList::Delay);
     host.ActionListChanged(ActionList::Off);
 }
@@ -97,11 +98,11 @@ void SaveConfig(ConfigHost& host) {
         return;
     std::array<std::string, 7> days;
     for (int d = 0; d < 7; ++d)
-        days[d] = DayStringOf(d);
+        days[d] = DayStringOf(host.Stored().WeekSchedule, d);
     if (ExtensionOf(host.ConfigText()) != ".db")
         host.SetConfigText("Quelmo.db");
     TKeyValueFile store(host.ConfigText(), false);
-    store.WriteText("Password", PasswordScramble);
+    store.WriteText("Password", host.Stored().PasswordScramble);
     store.WriteInt("DelayAction", host.ActionIndex(ActionList::Delay));
     store.WriteInt("OffAction", host.ActionIndex(ActionList::Off));
     for (int d = 0; d < 7; ++d)

@@ -1,5 +1,7 @@
 #pragma once
-// What the settings and configuration code needs of the main window.
+// What the settings and configuration code needs of the program that holds them.
+
+#include "config/stored_state.h"
 
 #include <string>
 
@@ -11,11 +13,14 @@ class ConfigHost {
 public:
     virtual ~ConfigHost() = default;
 
+    // The values the two files keep.
+    virtual StoredState& Stored() = 0;
+
     // The `Config` field: a URL as typed or a file name.
     virtual std::string ConfigText() const = 0;
     virtual void SetConfigText(const std::string& text) = 0;
 
-    // The spin edits OnP, OffP, StandbyP.
+    // The ratings as the details panel offers them for editing (OnP, OffP, StandbyP).
     virtual void SetRatingEdits(int on, int off, int standby) = 0;
 
     virtual bool AutoStartChecked() const = 0;

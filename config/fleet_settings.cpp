@@ -6,28 +6,27 @@
 
 namespace quelmo {
 
-FleetSettings Fleet;
-
 namespace {
 // A week; more would overflow nothing, but no fleet wants a schedule that stale.
 constexpr int kMaxRefreshMinutes = 7 * 24 * 60;
 } // namespace
 
-void ReadFleetSettings(TKeyValueFile& store) {
-    Fleet = {};
+FleetSettings ReadFleetSettings(TKeyValueFile& store) {
+    FleetSettings fleet;
     if (store.Failed())
-        return;
-    Fleet.reportHost = store.Find("ReportHost");
+        return fleet;
+    fleet.reportHost = store.Find("ReportHost");
     if (store.Find("RefreshMinutes"))
-        Fleet.refreshMinutes =
+        fleet.refreshMinutes =
             std::clamp(store.ReadInt("RefreshMinutes", 0), 0, kMaxRefreshMinutes);
+    return fleet;
 }
 
-void WriteFleetSettings(TKeyValueFile& store) {
-    if (Fleet.reportHost)
-        store.WriteText("ReportHost", *Fleet.reportHost);
-    if (Fleet.refreshMinutes)
-        store.WriteInt("RefreshMinutes", *Fleet.refreshMinutes);
+void WriteFleetSettings(TKeyValueFile& store, const FleetSettings& fleet) {
+    if (fleet.reportHost)
+        store.WriteText("ReportHost", *fleet.reportHost);
+    if (fleet.refreshMinutes)
+        store.WriteInt("RefreshMinutes", *fleet.refreshMinutes);
 }
 
 } // namespace quelmo

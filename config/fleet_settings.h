@@ -11,6 +11,7 @@ namespace quelmo {
 class TKeyValueFile;
 
 struct FleetSettings {
+    bool operator==(const FleetSettings&) const = default;
     // "ReportHost": a host with an optional port, or an http:// or https:// base URL; empty
     // sends no report. nullopt: not in the file, the build's own host applies.
     std::optional<std::string> reportHost;
@@ -18,10 +19,8 @@ struct FleetSettings {
     std::optional<int> refreshMinutes;
 };
 
-extern FleetSettings Fleet;
-
 // A failed store reads as nothing set.
-void ReadFleetSettings(TKeyValueFile& store);
-void WriteFleetSettings(TKeyValueFile& store);
+FleetSettings ReadFleetSettings(TKeyValueFile& store);
+void WriteFleetSettings(TKeyValueFile& store, const FleetSettings& fleet);
 
 } // namespace quelmo

@@ -14,12 +14,13 @@
 
 namespace quelmo {
 
-std::string ExePath, ProgramFolder, ProgramDrive, ProgramFolderName;
-
 namespace {
 
+struct ProgramPaths {
+    std::string exePath, folder, drive, folderName, fileOsPath;
+};
+ProgramPaths gPaths;
 std::string gTestExePath;
-std::string gProgramFileOsPath;
 
 bool StartsWith(const std::string& text, const char* prefix) {
     return text.rfind(prefix, 0) == 0;
@@ -56,7 +57,19 @@ void SetProgramPathForTesting(std::string exePath) {
 }
 
 const std::string& ProgramFileOsPath() {
-    return gProgramFileOsPath;
+    return gPaths.fileOsPath;
+}
+const std::string& ExePath() {
+    return gPaths.exePath;
+}
+const std::string& ProgramFolder() {
+    return gPaths.folder;
+}
+const std::string& ProgramDrive() {
+    return gPaths.drive;
+}
+const std::string& ProgramFolderName() {
+    return gPaths.folderName;
 }
 
 void InitProgramPaths() {
@@ -66,17 +79,19 @@ void InitProgramPaths() {
         std::error_code error;
         exe = (std::filesystem::current_path(error) / "quelmo").string();
     }
-    gProgramFileOsPath = exe;
-    ExePath = ToBackslashes(exe);
+    ProgramPaths paths;
+    paths.fileOsPath = exe;
+    paths.exePath = ToBackslashes(exe);
     // The folder of the program's files: beside it, or the user's own for an installed copy.
     const auto slash = exe.find_last_of('/');
     const std::string folder = ToBackslashes(
         FilesFolderFor(slash == std::string::npos ? std::string() : exe.substr(0, slash)));
-    ProgramDrive = DriveOf(folder.empty() ? std::string("\\") : folder);
+    paths.drive = DriveOf(folder.empty() ? std::string("\\") : folder);
     const auto nameStart = folder.find_last_of('\\');
-    ProgramFolderName = nameStart == std::string::npos ? folder : folder.substr(nameStart + 1);
-    ProgramFolder = folder + '\\';
-    ProgramFolderName += '\\';
+    paths.folderName =
+        (nameStart == std::string::npos ? folder : folder.substr(nameStart + 1)) + '\\';
+    paths.folder = folder + '\\';
+    gPaths = std::move(paths);
 }
 
 std::string ToBackslashes(std::string path) {
@@ -95,7 +110,7 @@ std::string MakeAbsolute(const std::string& name) {
     std::string rest = ToBackslashes(name);
     if (!rest.empty() && rest[0] == '\\')
         return rest;
-    std::string base = ProgramFolder;
+    std::string base = ProgramFolder();
     if (!base.empty() && base.back() == '\\')
         base.pop_back();
     if (StartsWith(rest, ".\\"))
@@ -110,15 +125,15 @@ std::string MakeAbsolute(const std::string& name) {
 }
 
 bool OnProgramDrive(const std::string& fullPath) {
-    return !ProgramDrive.empty() && !fullPath.empty() && fullPath[0] == '\\' &&
-           DriveOf(fullPath) == ProgramDrive;
+    return !ProgramDrive().empty() && !fullPath.empty() && fullPath[0] == '\\' &&
+           DriveOf(fullPath) == ProgramDrive();
 }
 
 std::string MakeRelative(const std::string& path) {
     const std::string full = ToBackslashes(path);
     if (!OnProgramDrive(full))
         return full;
-    std::string folderText = ProgramFolder.substr(1);
+    std::string folderText = ProgramFolder().substr(1);
     if (!folderText.empty() && folderText.back() == '\\')
         folderText.pop_back();
     const std::vector<std::string> folder =

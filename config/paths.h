@@ -13,14 +13,18 @@ class QWidget;
 
 namespace quelmo {
 
+// Where the program and its files are, worked out once at start-up (InitProgramPaths) from the
+// running executable, or from the path a test has set.
 // ExePath: the running program's full path. ProgramFolder: the folder of its files with a
 // trailing backslash: the program's own folder, or the user's for an installed program
 // (config/files_folder.h). ProgramDrive: the mount point of the file system holding it, with a
 // trailing backslash, empty when that is a network file system. ProgramFolderName: the last
 // element of ProgramFolder, with a trailing backslash.
-extern std::string ExePath, ProgramFolder, ProgramDrive, ProgramFolderName;
+const std::string& ExePath();
+const std::string& ProgramFolder();
+const std::string& ProgramDrive();
+const std::string& ProgramFolderName();
 
-// Works the four names out from the running executable, or from the path a test has set.
 void InitProgramPaths();
 // An empty path returns to the running executable.
 void SetProgramPathForTesting(std::string exePath);

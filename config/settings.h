@@ -7,18 +7,22 @@
 
 namespace quelmo {
 
-// Energy state, kept in the settings file: watt-hours and watts.
-extern double WhUsed, WhSaved, OnPower, OffPower, SbyPower;
-// The scrambled details-panel password, kept in the configuration database.
-extern std::string PasswordScramble;
-// Set at the end of LoadSettings; SaveSettings does nothing before.
-extern bool SettingsLoaded;
-
 void LoadSettings(ConfigHost& host);
 // Durable waits until the disk has the file. Routine leaves it to the system's write-back: the
 // counts' save once a minute then costs an idle PC no waits for the disk.
 enum class SaveKind { Durable, Routine };
 void SaveSettings(ConfigHost& host, SaveKind kind = SaveKind::Durable);
+
+// What one save of the settings file writes, as it stood at the moment of the save: a save
+// can be taken then and written later, with the same result.
+struct SettingsRecord {
+    std::string config;
+    double WhUsed = 0, WhSaved = 0, OnPower = 0, OffPower = 0, SbyPower = 0;
+    FleetSettings Fleet;
+    bool autoStart = false;
+};
+SettingsRecord SettingsOf(ConfigHost& host);
+void WriteSettings(const SettingsRecord& record, SaveKind kind = SaveKind::Durable);
 void LoadConfig(ConfigHost& host);
 void SaveConfig(ConfigHost& host);
 void SaveAll(ConfigHost& host);

@@ -12,10 +12,6 @@
 
 namespace quelmo {
 
-double WhUsed = 0, WhSaved = 0, OnPower = 80, OffPower = 0, SbyPower = 3;
-std::string PasswordScramble;
-bool SettingsLoaded = false;
-
 namespace {
 
 const char* const kSettingsFile = "Quelmo.ini";
@@ -34,45 +30,55 @@ int TruncateToInt(double value) {
 
 void LoadSettings(ConfigHost& host) {
     TKeyValueFile store(kSettingsFile, true);
-    WhUsed = WhSaved = 0;
-    OnPower = 80;
-    OffPower = 0;
-    SbyPower = 3;
+    StoredState& s = host.Stored();
+    s.WhUsed = s.WhSaved = 0;
+    s.OnPower = 80;
+    s.OffPower = 0;
+    s.SbyPower = 3;
     host.SetConfigText("Default.db");
     if (!store.Failed()) {
-        WhUsed = store.ReadInt("WhUsed", TruncateToInt(WhUsed));
-        WhSaved = store.ReadInt("WhSaved", TruncateToInt(WhSaved));
-        OnPower = store.ReadFloat("OnPower", OnPower);
-        OffPower = store.ReadFloat("OffPower", OffPower);
-        SbyPower = store.ReadFloat("SbyPower", SbyPower);
+        s.WhUsed = store.ReadInt("WhUsed", TruncateToInt(s.WhUsed));
+        s.WhSaved = store.ReadInt("WhSaved", TruncateToInt(s.WhSaved));
+        s.OnPower = store.ReadFloat("OnPower", s.OnPower);
+        s.OffPower = store.ReadFloat("OffPower", s.OffPower);
+        s.SbyPower = store.ReadFloat("SbyPower", s.SbyPower);
         host.SetConfigText(store.ReadText("DbFile", host.ConfigText()));
     }
-    ReadFleetSettings(store);
+    s.Fleet = ReadFleetSettings(store);
     store.Close();
-    host.SetRatingEdits(TruncateToInt(OnPower), TruncateToInt(OffPower), TruncateToInt(SbyPower));
+    host.SetRatingEdits(TruncateToInt(s.OnPower), TruncateToInt(s.OffPower),
+                        TruncateToInt(s.SbyPower));
     host.SetAutoStartChecked(AutoStartIsSet());
-    SettingsLoaded = true;
+    s.SettingsLoaded = true;
 }
 
-void SaveSettings(ConfigHost& host, SaveKind kind) {
-    if (!SettingsLoaded)
-        return;
+SettingsRecord SettingsOf(ConfigHost& host) {
+    const StoredState& s = host.Stored();
+    return {host.ConfigText(), s.WhUsed,   s.WhSaved, s.OnPower,
+            s.OffPower,        s.SbyPower, s.Fleet,   host.AutoStartChecked()};
+}
+
+void WriteSettings(const SettingsRecord& record, SaveKind kind) {
     TKeyValueFile store(kSettingsFile, false);
     if (kind == SaveKind::Routine)
         store.LeaveToWriteBack();
-    const std::string config = host.ConfigText();
-    if (ConfigIsUrl(config))
-        store.WriteText("DbFile", config);
+    if (ConfigIsUrl(record.config))
+        store.WriteText("DbFile", record.config);
     else
-        store.WritePath("DbFile", config);
-    store.WriteInt("WhUsed", TruncateToInt(WhUsed));
-    store.WriteInt("WhSaved", TruncateToInt(WhSaved));
-    store.WriteFloat("OnPower", OnPower);
-    store.WriteFloat("OffPower", OffPower);
-    store.WriteFloat("SbyPower", SbyPower);
-    WriteFleetSettings(store);
+        store.WritePath("DbFile", record.config);
+    store.WriteInt("WhUsed", TruncateToInt(record.WhUsed));
+    store.WriteInt("WhSaved", TruncateToInt(record.WhSaved));
+    store.WriteFloat("OnPower", record.OnPower);
+    store.WriteFloat("OffPower", record.OffPower);
+    store.WriteFloat("SbyPower", record.SbyPower);
+    WriteFleetSettings(store, record.Fleet);
     store.Close();
-    SetAutoStart(host.AutoStartChecked());
+    SetAutoStart(record.autoStart);
+}
+
+void SaveSettings(ConfigHost& host, SaveKind kind) {
+    if (host.Stored().SettingsLoaded)
+        WriteSettings(SettingsOf(host), kind);
 }
 
 void SaveAll(ConfigHost& host) {

@@ -1,16 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "control/remote_control.h"
 
-#include "app/companions.h"
-#include "app/form1.h"
-#include "config/settings.h"
+#include "model/model.h"
 #include "power/switchoff.h"
-#include "tray/trayicon.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QSpinBox>
 
 #include <cmath>
 
@@ -45,24 +37,25 @@ double ShownKwh(double wattHours) {
 }
 } // namespace
 
-RemoteControl::RemoteControl(TForm1& form) : mForm(form), mService(*this) {
-    connect(&form, &TForm1::Ticked, this, &RemoteControl::Refresh);
+RemoteControl::RemoteControl(Model& model) : mModel(model), mService(*this) {
+    connect(&model, &Model::Changed, this, &RemoteControl::Refresh);
     Refresh();
 }
 
 RemoteControl::~RemoteControl() = default;
 
-platform::ControlState RemoteControl::StateOf(const TForm1& form) {
+platform::ControlState RemoteControl::StateOf(const Model& model) {
+    const ProgramState& s = model.State();
     platform::ControlState state;
-    state.status = form.StatusText();
+    state.status = s.StatusText;
     // Only an armed countdown is pending; a cancelled one performs nothing.
-    if (!form.Abort->isHidden() && form.Countdown.secondsLeft >= 0) {
-        state.secondsLeft = form.Countdown.secondsLeft;
-        state.action = (form.Countdown.delayed ? form.DelayAction : form.OffAction)->currentText();
+    if (s.Countdown == CountdownState::Armed && s.SecondsLeft >= 0) {
+        state.secondsLeft = s.SecondsLeft;
+        state.action = model.ActionText(s.CountdownDelayed ? ActionList::Delay : ActionList::Off);
     }
-    state.kwhUsed = ShownKwh(WhUsed);
-    state.kwhSaved = ShownKwh(WhSaved);
-    state.locked = LockCountdown == 0;
+    state.kwhUsed = ShownKwh(s.WhUsed);
+    state.kwhSaved = ShownKwh(s.WhSaved);
+    state.locked = s.LockCountdown == 0;
     return state;
 }
 
@@ -79,15 +72,20 @@ void RemoteControl::Refresh() {
     // Each signal wakes the bus and everyone who listens. While more than the warning's ten
     // minutes are left, a countdown's progress is announced once a minute; Get always answers
     // the second, and a countdown that grows or begins is announced at once.
-    const platform::ControlState state = StateOf(mForm);
+    const platform::ControlState state = StateOf(mModel);
     const int announced = mService.Announced().secondsLeft;
     const bool hold = state.secondsLeft > kQuietAbove && announced > kQuietAbove &&
                       announced >= state.secondsLeft && announced - state.secondsLeft < 60;
     mService.Publish(state, hold);
 }
 
+void RemoteControl::BeforeRead() {
+    // Asleep, the model catches up first: the answer is the present second.
+    mModel.CatchUp();
+}
+
 void RemoteControl::Show() {
-    mForm.TrayIcon->Restore();
+    mModel.RequestShow();
 }
 
 platform::ControlError RemoteControl::ChooseDelayAction(const QString& action) {
@@ -101,8 +99,7 @@ platform::ControlError RemoteControl::ChooseDelayAction(const QString& action) {
                                                : IsPwrShutdownAllowed();
     if (!allowed)
         return {kRefused, NotAvailable(QString::fromStdString(ActionNames[*code]))};
-    mForm.DelayAction->setCurrentIndex(*code);
-    mForm.OffActionChange(mForm.DelayAction);
+    mModel.ChooseAction(ActionList::Delay, {*code, {}});
     return {};
 }
 
@@ -111,34 +108,29 @@ platform::ControlError RemoteControl::SwitchOff(int minutes, const QString& acti
         return {kBadArguments, MinutesOutOfRange(minutes)};
     if (auto refused = ChooseDelayAction(action); refused.Failed())
         return refused;
-    mForm.DelayMins->setValue(minutes);
-    mForm.DelayedOffClick();
+    mModel.DelayedOff(minutes);
     return {};
 }
 
 platform::ControlError RemoteControl::SwitchOffNow(const QString& action) {
     if (auto refused = ChooseDelayAction(action); refused.Failed())
         return refused;
-    mForm.NowButtonClick();
+    mModel.SwitchOffNow();
     return {};
 }
 
 platform::ControlError RemoteControl::Cancel() {
-    if (mForm.Abort->isHidden())
+    if (mModel.State().Countdown != CountdownState::Armed)
         return {kRefused, kNothingToCancel};
-    mForm.AbortClick();
+    mModel.Abort();
     return {};
 }
 
 platform::ControlError RemoteControl::Resume() {
-    if (mForm.Resume->isHidden())
+    if (mModel.State().Countdown != CountdownState::Cancelled)
         return {kRefused, kNothingToResume};
-    mForm.ResumeClick();
+    mModel.Resume();
     return {};
-}
-
-void AddRemoteControl() {
-    AddCompanion([](TForm1& form) { return std::make_unique<RemoteControl>(form); });
 }
 
 } // namespace quelmo

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The window's switch-off controls offered on the session bus: what a person at the window may
+// The program's switch-off controls offered on the session bus: what a person at the window may
 // do without the password, no more. The schedule, the ratings, the configuration and the
 // password stay out of reach.
 
@@ -12,22 +12,23 @@
 
 namespace quelmo {
 
-class TForm1;
+class Model;
 
 class RemoteControl : public QObject, public platform::ControlTarget {
     Q_OBJECT
 public:
-    explicit RemoteControl(TForm1& form);
+    explicit RemoteControl(Model& model);
     ~RemoteControl() override;
 
     // The properties as the window shows them now.
-    static platform::ControlState StateOf(const TForm1& form);
+    static platform::ControlState StateOf(const Model& model);
     // The action code a name stands for: "standby", "hibernate", "poweroff" or the name in the
     // window's list, in any letter case.
     static std::optional<int> ActionCodeOf(const QString& name);
 
     bool Serving() const { return mService.Serving(); }
 
+    void BeforeRead() override;
     void Show() override;
     platform::ControlError SwitchOff(int minutes, const QString& action) override;
     platform::ControlError SwitchOffNow(const QString& action) override;
@@ -40,11 +41,8 @@ private:
     platform::ControlError ChooseDelayAction(const QString& action);
     void Refresh();
 
-    TForm1& mForm;
+    Model& mModel;
     platform::ControlService mService;
 };
-
-// Registers the control interface as a companion of the window.
-void AddRemoteControl();
 
 } // namespace quelmo

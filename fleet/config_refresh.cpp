@@ -1,7 +1,6 @@
 #include "fleet/config_refresh.h"
 
 #include "config/file_utils.h"
-#include "config/fleet_settings.h"
 #include "config/settings.h"
 #include "fleet/device_id.h"
 #include "fleet/refresh_validators.h"
@@ -23,6 +22,7 @@ constexpr unsigned kTimeoutMs = 30000;
 class MirrorHost : public ConfigHost {
 public:
     explicit MirrorHost(ConfigHost& host) : mHost(host) {}
+    StoredState& Stored() override { return mHost.Stored(); }
     std::string ConfigText() const override { return kLocalCopy; }
     void SetConfigText(const std::string&) override {}
     void SetRatingEdits(int on, int off, int standby) override {
@@ -69,15 +69,22 @@ bool TConfigRefresh::Busy() const {
     return mHTTP && mHTTP->Busy();
 }
 
-void TConfigRefresh::Tick() {
-    const int minutes = Fleet.refreshMinutes.value_or(0);
+std::optional<std::int64_t> TConfigRefresh::NextCheckAt() const {
+    return mNextAt;
+}
+
+bool TConfigRefresh::Enabled() const {
+    return mHost.Stored().Fleet.refreshMinutes.value_or(0) > 0 && ConfigIsUrl(mHost.ConfigText());
+}
+
+void TConfigRefresh::Tick(std::int64_t now) {
+    const int minutes = mHost.Stored().Fleet.refreshMinutes.value_or(0);
     // Off on most PCs: asked first, as the database's name costs a copy each tick.
     const std::string url = minutes > 0 ? mHost.ConfigText() : std::string();
     if (!ConfigIsUrl(url)) {
         mNextAt.reset();
         return;
     }
-    const std::int64_t now = platform::CurrentUtc().seconds;
     const std::int64_t period = static_cast<std::int64_t>(minutes) * RefreshMinuteSeconds();
     if (!mNextAt || period != mPeriod) {
         // The database was loaded at start-up: the first check is the next one due.

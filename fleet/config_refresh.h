@@ -35,8 +35,14 @@ public:
     TConfigRefresh(const TConfigRefresh&) = delete;
     TConfigRefresh& operator=(const TConfigRefresh&) = delete;
 
-    // Called once a second from the tick; starts a check when one is due. Never waits.
-    void Tick();
+    // Called once a second from the tick with its moment (seconds since the epoch); starts a
+    // check when one is due. Never waits.
+    void Tick(std::int64_t nowSeconds);
+    // When the next check falls due, in seconds since the epoch; unset while refreshing is off
+    // or before the first tick that found it on.
+    std::optional<std::int64_t> NextCheckAt() const;
+    // Checks are made: a refresh period is set and the configuration is a URL.
+    bool Enabled() const;
     // A check is on its way.
     bool Busy() const;
 

@@ -54,8 +54,9 @@ std::string ReportEndpoint(const std::string& reportHost) {
     return "http://" + value + kReportPath;
 }
 
-std::string UsageReportUrl(int kwhUsed, int kwhSaved, std::uint32_t deviceId) {
-    const std::string endpoint = ReportEndpoint(Fleet.reportHost.value_or(ProductWebHost()));
+std::string UsageReportUrl(const FleetSettings& fleet, int kwhUsed, int kwhSaved,
+                           std::uint32_t deviceId) {
+    const std::string endpoint = ReportEndpoint(fleet.reportHost.value_or(ProductWebHost()));
     if (endpoint.empty())
         return {};
     char query[96];

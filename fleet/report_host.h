@@ -2,6 +2,8 @@
 // Where usage reports go: the "ReportHost" setting, or the build's own host when the settings
 // file names none.
 
+#include "config/fleet_settings.h"
+
 #include <cstdint>
 #include <string>
 
@@ -12,7 +14,8 @@ namespace quelmo {
 // an empty value, or one that is neither form.
 std::string ReportEndpoint(const std::string& reportHost);
 
-// The full report URL for the current settings; empty when no report is to be sent.
-std::string UsageReportUrl(int kwhUsed, int kwhSaved, std::uint32_t deviceId);
+// The full report URL for the settings; empty when no report is to be sent.
+std::string UsageReportUrl(const FleetSettings& fleet, int kwhUsed, int kwhSaved,
+                           std::uint32_t deviceId);
 
 } // namespace quelmo

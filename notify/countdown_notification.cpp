@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notify/countdown_notification.h"
 
-#include "app/companions.h"
-#include "app/form1.h"
+#include "model/model.h"
 #include "power/texts.h"
 #include "tray/trayicon.h"
-
-#include <QLabel>
-#include <QPushButton>
 
 namespace quelmo {
 
@@ -18,18 +14,18 @@ constexpr int kImageSize = 48;
 const QString kTitle = QStringLiteral("Quelmo!");
 } // namespace
 
-CountdownNotification::CountdownNotification(TForm1& form) : mForm(form) {
-    connect(&form, &TForm1::Ticked, this, &CountdownNotification::Ticked);
-    connect(&form, &TForm1::SwitchingOff, this, &CountdownNotification::Withdraw);
+CountdownNotification::CountdownNotification(Model& model) : mModel(model) {
+    connect(&model, &Model::Ticked, this, &CountdownNotification::Follow);
+    connect(&model, &Model::SwitchingOff, this, &CountdownNotification::Withdraw);
     mNotifications.onAction = [this](const QString& key) { Act(key); };
 }
 
 CountdownNotification::~CountdownNotification() = default;
 
-void CountdownNotification::Ticked() {
-    const int s = mForm.Countdown.secondsLeft;
-    const bool warning = !mForm.Abort->isHidden() && s >= 0 && s < kWarningSeconds;
-    mForm.TrayIcon->SetAttention(warning);
+void CountdownNotification::Follow() {
+    const ProgramState& state = mModel.State();
+    const int s = state.SecondsLeft;
+    const bool warning = state.Countdown == CountdownState::Armed && s >= 0 && s < kWarningSeconds;
     if (!warning) {
         Withdraw();
         return;
@@ -40,7 +36,7 @@ void CountdownNotification::Ticked() {
         return;
     platform::Notification note;
     note.summary = kTitle;
-    note.body = mForm.StatusText();
+    note.body = state.StatusText;
     note.iconName = QStringLiteral("io.github.quelmo.Quelmo");
     note.desktopEntry = note.iconName;
     note.image = ProgramIcon().pixmap(kImageSize, kImageSize).toImage();
@@ -51,7 +47,6 @@ void CountdownNotification::Ticked() {
 }
 
 void CountdownNotification::Withdraw() {
-    mForm.TrayIcon->SetAttention(false);
     if (!mShown)
         return;
     mShown = false;
@@ -60,17 +55,13 @@ void CountdownNotification::Withdraw() {
 
 void CountdownNotification::Act(const QString& key) {
     if (key == kCancel) {
-        // As the button does, and only while the button is there to press.
-        if (!mForm.Abort->isHidden())
-            mForm.AbortClick();
+        // As "Cancel Shutdown" does, and only while it is there to press.
+        if (mModel.State().Countdown == CountdownState::Armed)
+            mModel.Abort();
         Withdraw();
     } else if (key == kShow || key == QLatin1String("default")) {
-        mForm.TrayIcon->Restore();
+        mModel.RequestShow();
     }
-}
-
-void AddCountdownNotification() {
-    AddCompanion([](TForm1& form) { return std::make_unique<CountdownNotification>(form); });
 }
 
 } // namespace quelmo

@@ -3,8 +3,7 @@
 // The last ten minutes of a switch-off countdown as a desktop notification, for a person who
 // cannot see the window come back (a compositor that refuses it focus, a full-screen video).
 // It comes with the countdown's first tick under ten minutes, is replaced at each warning beep
-// and goes when the countdown is cancelled or the power action runs. Meanwhile the tray icon
-// asks for attention.
+// and goes when the countdown is cancelled or the power action runs.
 
 #include "platform/desktop_notifications.h"
 
@@ -12,12 +11,12 @@
 
 namespace quelmo {
 
-class TForm1;
+class Model;
 
 class CountdownNotification : public QObject {
     Q_OBJECT
 public:
-    explicit CountdownNotification(TForm1& form);
+    explicit CountdownNotification(Model& model);
     ~CountdownNotification() override;
 
     // The notification's action keys.
@@ -25,16 +24,13 @@ public:
     static inline const QString kShow = QStringLiteral("Show");
 
 private:
-    void Ticked();
+    void Follow();
     void Withdraw();
     void Act(const QString& key);
 
-    TForm1& mForm;
+    Model& mModel;
     platform::DesktopNotifications mNotifications;
     bool mShown = false;
 };
-
-// Registers the notification as a companion of the window.
-void AddCountdownNotification();
 
 } // namespace quelmo

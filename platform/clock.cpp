@@ -10,6 +10,7 @@ namespace quelmo::platform {
 namespace {
 std::mutex gTestClockMutex;
 std::optional<UtcTime> gTestClock;
+std::optional<std::int64_t> gTestMonotonic;
 
 // tzset() looks up /etc/localtime on every call, a path walk that cost a hidden program more
 // than its whole tick. The zone is read again once a minute, which follows a change of zone
@@ -46,9 +47,25 @@ UtcTime CurrentUtc() {
     return {static_cast<std::int64_t>(ts.tv_sec), static_cast<std::int32_t>(ts.tv_nsec / 1000000)};
 }
 
+std::int64_t MonotonicMillis() {
+    {
+        std::lock_guard lock(gTestClockMutex);
+        if (gTestMonotonic)
+            return *gTestMonotonic;
+    }
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<std::int64_t>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
 void SetTestClock(std::optional<UtcTime> time) {
     std::lock_guard lock(gTestClockMutex);
     gTestClock = time;
+}
+
+void SetTestMonotonic(std::optional<std::int64_t> millis) {
+    std::lock_guard lock(gTestClockMutex);
+    gTestMonotonic = millis;
 }
 
 LocalFields ToLocalFields(std::int64_t utcSeconds) {
@@ -58,6 +75,14 @@ LocalFields ToLocalFields(std::int64_t utcSeconds) {
     localtime_r(&t, &local);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
             local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+long UtcOffsetSecondsAt(std::int64_t utcSeconds) {
+    RefreshTimeZone();
+    const time_t t = static_cast<time_t>(utcSeconds);
+    tm local{};
+    localtime_r(&t, &local);
+    return local.tm_gmtoff;
 }
 
 long StandardOffsetEastSeconds() {

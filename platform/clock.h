@@ -19,12 +19,20 @@ struct LocalFields {
 
 // CLOCK_REALTIME, or the time a test has set.
 UtcTime CurrentUtc();
+// CLOCK_MONOTONIC in milliseconds: how long the machine has been awake since some moment. It
+// stands still while the machine sleeps and ignores a clock that is set, or the time a test has
+// set.
+std::int64_t MonotonicMillis();
 
-// Replaces the clock for tests; std::nullopt returns to the real clock.
+// Replaces the clocks for tests; std::nullopt returns to the real clock.
 void SetTestClock(std::optional<UtcTime> time);
+void SetTestMonotonic(std::optional<std::int64_t> millis);
 
 // Local wall-clock fields of a UTC second, daylight saving applied (localtime_r).
 LocalFields ToLocalFields(std::int64_t utcSeconds);
+
+// The zone's offset east of UTC in seconds at a UTC second, daylight saving applied.
+long UtcOffsetSecondsAt(std::int64_t utcSeconds);
 
 // The zone's standard offset east of UTC in seconds, daylight saving never applied.
 // A change of TZ counts from the next call, so tests may change the zone at run time; a

@@ -30,11 +30,28 @@ private:
     std::function<void()> mChanged;
 };
 
+// Qt's XEmbed icon hands the tool tip event to its QSystemTrayIcon before it shows the tip.
+class ToolTipWatch : public QObject {
+public:
+    explicit ToolTipWatch(std::function<void()> wanted) : mWanted(std::move(wanted)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ToolTip)
+            mWanted();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> mWanted;
+};
+
 class DesktopNotificationArea final : public NotificationArea {
 public:
-    DesktopNotificationArea() {
+    DesktopNotificationArea() : mToolTipWatch([this] { ToolTipWanted(); }) {
         mItem.onPress = [this](TrayPress press) { Press(press); };
         mItem.onHostChanged = [this] { HostChanged(); };
+        mItem.onToolTipWanted = [this] { ToolTipWanted(); };
     }
     ~DesktopNotificationArea() override {
         // Withdrawing the item reports a change of host, which must not reach a half-gone area.
@@ -103,6 +120,7 @@ private:
                 return;
             mXembed = std::make_unique<QSystemTrayIcon>(mIcon);
             mXembed->setToolTip(mToolTip);
+            mXembed->installEventFilter(&mToolTipWatch);
             QObject::connect(mXembed.get(), &QSystemTrayIcon::activated,
                              [this](QSystemTrayIcon::ActivationReason reason) {
                                  if (const auto press = PressOf(reason))
@@ -140,7 +158,13 @@ private:
                              SLOT(Changed()));
     }
 
+    void ToolTipWanted() {
+        if (onToolTipWanted)
+            onToolTipWanted();
+    }
+
     StatusNotifierItem mItem;
+    ToolTipWatch mToolTipWatch;
     std::unique_ptr<QSystemTrayIcon> mXembed;
     XembedTrayRelay mRelay{[this] {
         if (onHostChanged)

@@ -44,6 +44,8 @@ public:
     std::function<void(TrayPress)> onPress;
     // Hosted() may have changed.
     std::function<void()> onHostChanged;
+    // The desktop is about to show the tool tip: a SetToolTip now is what it shows.
+    std::function<void()> onToolTipWanted;
 };
 
 std::unique_ptr<NotificationArea> MakeNotificationArea();

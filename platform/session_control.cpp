@@ -25,23 +25,40 @@ public:
     ControlObject(ControlTarget& target, const ControlState& state)
         : mTarget(target), mState(state) {}
 
-    QString Status() const { return mState.status; }
-    QString Action() const { return mState.action; }
-    int SecondsLeft() const { return mState.secondsLeft; }
-    double KwhUsed() const { return mState.kwhUsed; }
-    double KwhSaved() const { return mState.kwhSaved; }
-    bool Locked() const { return mState.locked; }
+    QString Status() const { return Current().status; }
+    QString Action() const { return Current().action; }
+    int SecondsLeft() const { return Current().secondsLeft; }
+    double KwhUsed() const { return Current().kwhUsed; }
+    double KwhSaved() const { return Current().kwhSaved; }
+    bool Locked() const { return Current().locked; }
 
 public slots:
-    void Show() { mTarget.Show(); }
+    void Show() {
+        mTarget.BeforeRead();
+        mTarget.Show();
+    }
     void SwitchOff(int minutes, const QString& action) {
+        mTarget.BeforeRead();
         Answer(mTarget.SwitchOff(minutes, action));
     }
-    void SwitchOffNow(const QString& action) { Answer(mTarget.SwitchOffNow(action)); }
-    void Cancel() { Answer(mTarget.Cancel()); }
-    void Resume() { Answer(mTarget.Resume()); }
+    void SwitchOffNow(const QString& action) {
+        mTarget.BeforeRead();
+        Answer(mTarget.SwitchOffNow(action));
+    }
+    void Cancel() {
+        mTarget.BeforeRead();
+        Answer(mTarget.Cancel());
+    }
+    void Resume() {
+        mTarget.BeforeRead();
+        Answer(mTarget.Resume());
+    }
 
 private:
+    const ControlState& Current() const {
+        mTarget.BeforeRead();
+        return mState;
+    }
     void Answer(const ControlError& error) {
         if (error.Failed() && calledFromDBus())
             sendErrorReply(error.name, error.message);

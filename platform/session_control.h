@@ -37,6 +37,8 @@ struct ControlError {
 class ControlTarget {
 public:
     virtual ~ControlTarget() = default;
+    // Before a property is read or a method runs: the published state may be brought up to date.
+    virtual void BeforeRead() {}
     virtual void Show() = 0;
     // `action` may be empty: the action chosen in the window stays.
     virtual ControlError SwitchOff(int minutes, const QString& action) = 0;

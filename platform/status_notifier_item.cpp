@@ -146,7 +146,11 @@ public:
     SniPixmaps NoPixmaps() const { return {}; }
     SniPixmaps IconPixmap() const { return PixmapsOf(mItem->Icon()); }
     SniPixmaps AttentionIconPixmap() const { return PixmapsOf(AttentionIconOf(mItem->Icon())); }
-    SniToolTip ToolTip() const { return {{}, {}, mItem->ToolTip(), {}}; }
+    SniToolTip ToolTip() const {
+        if (mItem->onToolTipWanted)
+            mItem->onToolTipWanted();
+        return {{}, {}, mItem->ToolTip(), {}};
+    }
     // A press activates; there is no menu to open instead.
     bool ItemIsMenu() const { return false; }
     QDBusObjectPath Menu() const { return QDBusObjectPath(QStringLiteral("/NO_DBUSMENU")); }

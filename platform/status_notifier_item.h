@@ -45,6 +45,8 @@ public:
 
     std::function<void(TrayPress)> onPress;
     std::function<void()> onHostChanged;
+    // A host reads the tool tip.
+    std::function<void()> onToolTipWanted;
 
 private slots:
     // The watcher's StatusNotifierHostRegistered / …Unregistered signals.

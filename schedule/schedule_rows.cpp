@@ -12,8 +12,8 @@ namespace {
 double FractionOfDay(DayCount t) {
     return t - std::trunc(t);
 }
-unsigned SlotColour(int index) {
-    return WeekSchedule[index] ? kColourOn : kColourOff;
+unsigned SlotColour(const WeekTable& week, int index) {
+    return week[index] ? kColourOn : kColourOff;
 }
 } // namespace
 
@@ -34,7 +34,7 @@ void ScheduleRows::PaintSlotAt(DayCount t) {
     const int x1 = static_cast<int>(f * 576 + 4);
     const int slot = static_cast<int>(f * SlotsPerDay);
     if (auto* box = BoxOfDay(t))
-        box->FillBand(x0, x1, SlotColour(DayIndex(t) * SlotsPerDay + slot));
+        box->FillBand(x0, x1, SlotColour(*week, DayIndex(t) * SlotsPerDay + slot));
 }
 
 void ScheduleRows::SetTimeHint(ScheduleRow* box, int x) {
@@ -47,7 +47,7 @@ void ScheduleRows::SetTimeHint(ScheduleRow* box, int x) {
 void ScheduleRows::PaintRow(ScheduleRow* box) {
     const int row = RowOfBox(box);
     for (int i = 0; i < SlotsPerDay; ++i)
-        box->FillBand(4 * i, 4 * i + 4, SlotColour(row * SlotsPerDay + i));
+        box->FillBand(4 * i, 4 * i + 4, SlotColour(*week, row * SlotsPerDay + i));
     DrawTimeMarker(true);
 }
 

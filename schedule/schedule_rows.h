@@ -2,6 +2,7 @@
 // Drawing of the seven day rows and the current-time marker.
 
 #include "power/stuff.h"
+#include "schedule/week_schedule.h"
 
 #include <array>
 
@@ -18,6 +19,7 @@ inline constexpr unsigned kColourMarker = 65280; // green
 class ScheduleRows {
 public:
     std::array<ScheduleRow*, 7> rows{}; // Monday … Sunday
+    const WeekTable* week = nullptr;    // the table drawn
 
     // 0 … 6 for the rows, 0 for anything else.
     int RowOfBox(const QObject* box) const;

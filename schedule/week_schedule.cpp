@@ -7,8 +7,6 @@
 
 namespace quelmo {
 
-std::array<std::uint8_t, SlotsPerWeek> WeekSchedule{};
-
 const std::array<const char*, 7> DayKeys = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
 
 namespace {
@@ -24,11 +22,15 @@ const std::array<const char*, 7> DefaultDayStrings = {kWorkday, kWorkday, kWorkd
 
 DayCount WallClockNow() {
     const auto utc = platform::CurrentUtc();
-    const auto l = platform::ToLocalFields(utc.seconds);
-    return EncodeDayCount(l.year, l.month, l.day, l.hour, l.minute, l.second, utc.millis);
+    return WallClockAt(utc.seconds, utc.millis);
 }
 
-double TimeToNextSwitchAt(DayCount now, int state) {
+DayCount WallClockAt(std::int64_t utcSeconds, int millis) {
+    const auto l = platform::ToLocalFields(utcSeconds);
+    return EncodeDayCount(l.year, l.month, l.day, l.hour, l.minute, l.second, millis);
+}
+
+double TimeToNextSwitchAt(const WeekTable& week, DayCount now, int state) {
     const int day = DayIndex(now);
     const double f = now - std::trunc(now);
     // Rounded to the millisecond first, so that a time exactly on a whole second counts as that
@@ -39,30 +41,26 @@ double TimeToNextSwitchAt(DayCount now, int state) {
     // Whole seconds to each boundary, divided once: a boundary exactly a week away is 7.0.
     int seconds = 600 - s % 600;
     for (int i = 0; i < SlotsPerWeek; ++i) {
-        const int cur = WeekSchedule[pos];
+        const int cur = week[pos];
         if (++pos == SlotsPerWeek)
             pos = 0;
-        if (cur != state && WeekSchedule[pos] == state)
+        if (cur != state && week[pos] == state)
             return seconds / 86400.0;
         seconds += 600;
     }
     return 8.0;
 }
 
-double TimeToNextSwitch(int state) {
-    return TimeToNextSwitchAt(WallClockNow(), state);
-}
-
-void SetDayFromString(int day, std::string_view text) {
+void SetDayFromString(WeekTable& week, int day, std::string_view text) {
     for (int k = 0; k < SlotsPerDay; ++k)
-        WeekSchedule[day * SlotsPerDay + k] =
+        week[day * SlotsPerDay + k] =
             (static_cast<std::size_t>(k) < text.size() && text[k] == '1') ? 1 : 0;
 }
 
-std::string DayStringOf(int day) {
+std::string DayStringOf(const WeekTable& week, int day) {
     std::string text(SlotsPerDay, '0');
     for (int k = 0; k < SlotsPerDay; ++k)
-        if (WeekSchedule[day * SlotsPerDay + k] == 1)
+        if (week[day * SlotsPerDay + k] == 1)
             text[k] = '1';
     return text;
 }

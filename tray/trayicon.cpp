@@ -67,6 +67,7 @@ void TTrayIcon::SetVisible(bool visible) {
             mArea = platform::MakeNotificationArea();
             mArea->onPress = [this](platform::TrayPress press) { Press(press); };
             mArea->onHostChanged = [this] { HostChanged(); };
+            mArea->onToolTipWanted = [this] { ToolTipWanted(); };
             mShownHint = mHint;
             mShownWording = Wording(mHint);
             mHintPushedAt = NowMillis();
@@ -115,6 +116,19 @@ void TTrayIcon::PushHint() {
     mHintTimer.stop();
     mShownHint = mHint;
     mShownWording = wording;
+    mHintPushedAt = NowMillis();
+    mArea->SetToolTip(mHint);
+}
+
+void TTrayIcon::ToolTipWanted() {
+    if (OnToolTipWanted)
+        OnToolTipWanted();
+    if (!mArea || mHint == mShownHint)
+        return;
+    // Read now: the present text, whatever the interval.
+    mHintTimer.stop();
+    mShownHint = mHint;
+    mShownWording = Wording(mHint);
     mHintPushedAt = NowMillis();
     mArea->SetToolTip(mHint);
 }

@@ -77,6 +77,8 @@ public:
     // The tool tip the notification area has been given.
     const QString& ShownHint() const { return mShownHint; }
     int HintInterval = 60000; // ms: with the bus's announcements of a far countdown
+    // The desktop is about to show the tool tip: a SetHint from here is shown at once.
+    std::function<void()> OnToolTipWanted;
 
     // The icon asks to be looked at (the last minutes of a countdown).
     void SetAttention(bool attention);
@@ -114,6 +116,7 @@ protected:
 private:
     void HostChanged();
     void PushHint();
+    void ToolTipWanted();
     // Runs the restore or the menu when `message` names the trigger.
     void Trigger(TTrayIconMessage message);
 

@@ -47,7 +47,7 @@ TEST_F(HelpTest, TheLocalPageWhenTheWebPageCannotBeOpened) {
     Click(form->Help);
     ASSERT_EQ(files.opened.size(), 1u);
     EXPECT_EQ(files.opened[0].toLocalFile().toStdString(), folder.Path() + "help/index.html");
-    EXPECT_EQ(LockCountdown, 0); // renewing a locked panel leaves it locked
+    EXPECT_EQ(S().LockCountdown, 0); // renewing a locked panel leaves it locked
 }
 
 TEST_F(HelpTest, AFolderNameWithBlanksAndHashesStillNamesThePage) {

@@ -48,7 +48,7 @@ protected:
 };
 
 TEST_F(LoginTest, StartsLockedWithThePanelHidden) {
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
     EXPECT_TRUE(form->ConfigBox->isHidden());
     ExpectSettingsEnabled(false);
     ExpectOthersUsable();
@@ -66,95 +66,95 @@ TEST_F(LoginTest, ThePasswordFieldsShowStarsAndTakeEightCharacters) {
 
 TEST_F(LoginTest, TheFourthKeyOfTheStoredPasswordUnlocks) {
     TypeLogin("wre");
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
     EXPECT_EQ(form->Login->text(), "wre");
     TypeLogin("n");
-    EXPECT_EQ(LockCountdown, 300);
+    EXPECT_EQ(S().LockCountdown, 300);
     EXPECT_FALSE(form->ConfigBox->isHidden());
     ExpectSettingsEnabled(true);
     // The field was emptied and then the key itself still arrived.
     EXPECT_EQ(form->Login->text(), "n");
     Tick();
     EXPECT_EQ(form->Login->text(), "");
-    EXPECT_EQ(LockCountdown, 299);
+    EXPECT_EQ(S().LockCountdown, 299);
 }
 
 TEST_F(LoginTest, CapitalsTypedWithShiftUnlockToo) {
     // Each Shift press is itself a key tried against the password, and fails harmlessly.
     for (char c : {'W', 'R', 'E'})
         QTest::keyClick(form->Login, c, Qt::ShiftModifier);
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
     EXPECT_EQ(form->Login->text(), "WRE");
     QTest::keyClick(form->Login, 'N', Qt::ShiftModifier);
-    EXPECT_EQ(LockCountdown, 300);
+    EXPECT_EQ(S().LockCountdown, 300);
 }
 
 TEST_F(LoginTest, MixedCaseWithCapsLockUnlocks) {
     // Caps Lock gives capitals without Shift: the key is the same, only the text differs.
     QTest::keyClick(form->Login, Qt::Key_W, Qt::NoModifier);
     QTest::keyClicks(form->Login, QStringLiteral("RE"));
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
     QTest::keyClicks(form->Login, QStringLiteral("N"));
-    EXPECT_EQ(LockCountdown, 300);
+    EXPECT_EQ(S().LockCountdown, 300);
 }
 
 TEST_F(LoginTest, AWrongKeyIsCorrectedAndEveryKeyIsTriedAgain) {
     TypeLogin("wrex");
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
     Key(Qt::Key_Backspace);
     EXPECT_EQ(form->Login->text(), "wre");
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
     TypeLogin("n");
-    EXPECT_EQ(LockCountdown, 300);
+    EXPECT_EQ(S().LockCountdown, 300);
 }
 
 TEST_F(LoginTest, AWrongPasswordStaysLocked) {
     TypeLogin("wrem");
     TypeLogin("\r");
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
     Tick();
     EXPECT_EQ(form->Login->text(), "wrem"); // only an unlocked panel empties it
 }
 
 TEST_F(LoginTest, MainRowDigitsCountButKeypadDigitsDoNot) {
-    PasswordScramble = ScramblePassword("abc1");
+    S().PasswordScramble = ScramblePassword("abc1");
     TypeLogin("abc");
     Key(Qt::Key_1, Qt::KeypadModifier);
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
     EXPECT_EQ(form->Login->text(), "abc1");
     Key(Qt::Key_Backspace);
     Key(Qt::Key_1);
-    EXPECT_EQ(LockCountdown, 300);
+    EXPECT_EQ(S().LockCountdown, 300);
 }
 
 TEST_F(LoginTest, TheDigitKeyCountsWithShiftHeld) {
     // On a keyboard Shift+1 arrives as "!"; the key's position makes it the digit key still.
-    PasswordScramble = ScramblePassword("abc1");
+    S().PasswordScramble = ScramblePassword("abc1");
     TypeLogin("abc");
     const quint32 keyOneOfTheMainRow = 10;
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Exclam, Qt::ShiftModifier, keyOneOfTheMainRow, '!', 0,
                     QStringLiteral("!"));
     QApplication::sendEvent(form->Login, &press);
-    EXPECT_EQ(LockCountdown, 300);
+    EXPECT_EQ(S().LockCountdown, 300);
 }
 
 TEST_F(LoginTest, APasswordEndingInABlankIsRecognisedAtTheSpaceBar) {
-    PasswordScramble = ScramblePassword("wren ");
+    S().PasswordScramble = ScramblePassword("wren ");
     TypeLogin("wren");
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
     Key(Qt::Key_Space);
-    EXPECT_EQ(LockCountdown, 300);
+    EXPECT_EQ(S().LockCountdown, 300);
 }
 
 TEST_F(LoginTest, APasswordEndingInPunctuationIsNeverRecognised) {
-    PasswordScramble = ScramblePassword("wren!");
+    S().PasswordScramble = ScramblePassword("wren!");
     TypeLogin("wren!");
     Key(Qt::Key_1, Qt::ShiftModifier);
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
 }
 
 TEST_F(LoginTest, AnEmptyStoredScrambleIsUnlockedByNothing) {
-    PasswordScramble.clear();
+    S().PasswordScramble.clear();
     auto tryAll = [&] {
         for (char c = ' '; c <= '~'; ++c)
             QTest::keyClick(form->Login, c);
@@ -168,7 +168,7 @@ TEST_F(LoginTest, AnEmptyStoredScrambleIsUnlockedByNothing) {
     form->Login->clear();
     tryAll();
     TypeLogin("wren");
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
     ExpectSettingsEnabled(false);
 }
 
@@ -176,7 +176,7 @@ TEST_F(LoginTest, KeysOfAnUnlockedPanelAreNotTried) {
     LogIn();
     Tick(5);
     TypeLogin("wren");
-    EXPECT_EQ(LockCountdown, 295);
+    EXPECT_EQ(S().LockCountdown, 295);
     EXPECT_EQ(form->Login->text(), "wren");
     Tick();
     EXPECT_EQ(form->Login->text(), "");
@@ -185,18 +185,18 @@ TEST_F(LoginTest, KeysOfAnUnlockedPanelAreNotTried) {
 TEST_F(LoginTest, LocksAgain300TicksAfterTheLogin) {
     LogIn();
     Tick(299);
-    EXPECT_EQ(LockCountdown, 1);
+    EXPECT_EQ(S().LockCountdown, 1);
     ExpectSettingsEnabled(true);
     form->Login->setText(QStringLiteral("x"));
     Tick();
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
     ExpectSettingsEnabled(false);
     ExpectOthersUsable();
     EXPECT_EQ(form->Login->text(), "");
     EXPECT_FALSE(form->ConfigBox->isHidden()); // locking never hides the panel
     // Locked, the password works again.
     TypeLogin("wren");
-    EXPECT_EQ(LockCountdown, 300);
+    EXPECT_EQ(S().LockCountdown, 300);
 }
 
 // The handlers of the panel that start the 300 seconds anew.
@@ -210,13 +210,13 @@ class RenewalTest : public LoginTest, public ::testing::WithParamInterface<Renew
 TEST_P(RenewalTest, StartsTheCountdownAnew) {
     LogIn();
     Tick(120);
-    ASSERT_EQ(LockCountdown, 180);
+    ASSERT_EQ(S().LockCountdown, 180);
     GetParam().act(*this, *form);
-    EXPECT_EQ(LockCountdown, 300);
+    EXPECT_EQ(S().LockCountdown, 300);
     Tick(299);
-    EXPECT_EQ(LockCountdown, 1);
+    EXPECT_EQ(S().LockCountdown, 1);
     Tick();
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -251,23 +251,23 @@ TEST_F(LoginTest, ButtonsOutsideThePanelDoNotRenew) {
     form->AbortClick(); // the visible "Cancel Shutdown"
     form->ResumeClick();
     form->AbortClick();
-    EXPECT_EQ(LockCountdown, 200);
+    EXPECT_EQ(S().LockCountdown, 200);
 }
 
 TEST_F(LoginTest, TouchingALockedPanelLeavesItLocked) {
     form->TouchLockCountdown();
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
     form->OffActionChange(form->OffAction);
     Press(form->Monday, 10);
     Release(form->Monday, 10);
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
     ExpectSettingsEnabled(false);
 }
 
 TEST_F(LoginTest, LogOffLocksAndKeepsThePanelShown) {
     LogIn();
     Click(form->LogOff);
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
     ExpectSettingsEnabled(false);
     EXPECT_FALSE(form->ConfigBox->isHidden());
 }
@@ -276,11 +276,11 @@ TEST_F(LoginTest, AClockJumpOfMoreThan30SecondsLocks) {
     LogIn();
     clock.Advance(29); // with the tick's own second: 30 seconds, not a jump
     Tick();
-    EXPECT_EQ(LockCountdown, 299);
+    EXPECT_EQ(S().LockCountdown, 299);
     clock.Advance(30); // 31 seconds
     form->Login->setText(QStringLiteral("wr"));
     Tick();
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
     ExpectSettingsEnabled(false);
     EXPECT_EQ(form->Login->text(), "");
     EXPECT_FALSE(form->ConfigBox->isHidden());

@@ -32,7 +32,7 @@ protected:
         Click(form->LogOff);
         form->Login->clear();
         TypeLogin(typed);
-        return LockCountdown != 0;
+        return S().LockCountdown != 0;
     }
     std::string StoredDatabase() const {
         QFile file(QString::fromStdString(folder.Path() + "Default.db"));
@@ -43,25 +43,25 @@ protected:
 };
 
 TEST_F(PasswordTest, ThreeCharactersAreTooShort) {
-    const std::string before = PasswordScramble;
+    const std::string before = S().PasswordScramble;
     Change("abc", "abc");
     EXPECT_EQ(recorder.notices, std::vector<std::string>{"New password\nis too short"});
-    EXPECT_EQ(PasswordScramble, before);
-    EXPECT_EQ(LockCountdown, 300);
+    EXPECT_EQ(S().PasswordScramble, before);
+    EXPECT_EQ(S().LockCountdown, 300);
     EXPECT_EQ(form->Pass1->text(), "abc");
     EXPECT_EQ(form->Pass2->text(), "abc");
     EXPECT_NE(SaveColour(), QColor(255, 0, 0));
 }
 
 TEST_F(PasswordTest, AConfirmationThatDiffersIsRefused) {
-    const std::string before = PasswordScramble;
+    const std::string before = S().PasswordScramble;
     Change("abcd", "abce");
     Change("abcd", "ABCD"); // compared exactly, case included
     Change("abcd", "");
     EXPECT_EQ(recorder.notices,
               std::vector<std::string>(3, "New password and confirmation\ndo not match"));
-    EXPECT_EQ(PasswordScramble, before);
-    EXPECT_EQ(LockCountdown, 300);
+    EXPECT_EQ(S().PasswordScramble, before);
+    EXPECT_EQ(S().LockCountdown, 300);
     EXPECT_EQ(form->Pass1->text(), "abcd");
     EXPECT_TRUE(Unlocks("wren"));
 }
@@ -69,10 +69,10 @@ TEST_F(PasswordTest, AConfirmationThatDiffersIsRefused) {
 TEST_F(PasswordTest, FourCharactersAreAcceptedAndStoredInLowerCase) {
     Change("Kiwi", "Kiwi");
     EXPECT_TRUE(recorder.notices.empty());
-    EXPECT_EQ(PasswordScramble, ScramblePassword("kiwi"));
+    EXPECT_EQ(S().PasswordScramble, ScramblePassword("kiwi"));
     EXPECT_EQ(form->Login->text(), "Kiwi"); // as stars, until the next tick
     EXPECT_EQ(SaveColour(), QColor(255, 0, 0));
-    EXPECT_EQ(LockCountdown, 300);
+    EXPECT_EQ(S().LockCountdown, 300);
     EXPECT_EQ(form->Pass1->text(), "Kiwi");
     Tick();
     EXPECT_EQ(form->Login->text(), "");
@@ -87,11 +87,11 @@ TEST_F(PasswordTest, AccentedCapitalsMatchInEitherCase) {
     QTest::keyClicks(form->Pass1, QString::fromUtf8("\xc3\x89T\xc3\x89S"));
     QTest::keyClicks(form->Pass2, QString::fromUtf8("\xc3\x89T\xc3\x89S"));
     Click(form->ChangePassword);
-    EXPECT_EQ(PasswordScramble, ScramblePassword("\xe9t\xe9s")); // "étés" in Latin-1
+    EXPECT_EQ(S().PasswordScramble, ScramblePassword("\xe9t\xe9s")); // "étés" in Latin-1
     Click(form->LogOff);
     form->Login->setText(QString::fromUtf8("\xc3\xa9t\xc3\xa9")); // "été", then the S key
     QTest::keyClick(form->Login, Qt::Key_S);
-    EXPECT_EQ(LockCountdown, 300);
+    EXPECT_EQ(S().LockCountdown, 300);
 }
 
 TEST_F(PasswordTest, TheFieldsTakeEightCharactersAtMost) {
@@ -100,7 +100,7 @@ TEST_F(PasswordTest, TheFieldsTakeEightCharactersAtMost) {
     EXPECT_EQ(form->Pass1->text(), "abcdefgh");
     Click(form->ChangePassword);
     EXPECT_TRUE(recorder.notices.empty());
-    EXPECT_EQ(PasswordScramble, ScramblePassword("abcdefgh"));
+    EXPECT_EQ(S().PasswordScramble, ScramblePassword("abcdefgh"));
     EXPECT_TRUE(Unlocks("abcdefgh"));
 }
 
@@ -129,14 +129,14 @@ TEST_F(PasswordTest, TheNewPasswordIsSavedAndHoldsAfterARestart) {
     Change("kiwi", "kiwi");
     EXPECT_NE(StoredDatabase().find("Password=" + ScramblePassword("kiwi") + "\r\n"),
               std::string::npos);
-    form.reset();
+    Stop();
     Start();
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
     TypeLogin("wren");
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(S().LockCountdown, 0);
     form->Login->clear();
     TypeLogin("kiwi");
-    EXPECT_EQ(LockCountdown, 300);
+    EXPECT_EQ(S().LockCountdown, 300);
 }
 
 TEST_F(PasswordTest, ALockedPanelCannotChangeIt) {
@@ -144,7 +144,7 @@ TEST_F(PasswordTest, ALockedPanelCannotChangeIt) {
     QTest::keyClicks(form->Pass1, QStringLiteral("kiwi"));
     QTest::keyClicks(form->Pass2, QStringLiteral("kiwi"));
     Click(form->ChangePassword);
-    EXPECT_EQ(PasswordScramble, ScramblePassword("wren"));
+    EXPECT_EQ(S().PasswordScramble, ScramblePassword("wren"));
     EXPECT_TRUE(recorder.notices.empty());
 }
 

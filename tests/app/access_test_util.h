@@ -42,7 +42,7 @@ public:
     void TypeLogin(const char* text) { QTest::keyClicks(form->Login, QString::fromLatin1(text)); }
     void LogIn() {
         TypeLogin("wren");
-        ASSERT_EQ(LockCountdown, 300);
+        ASSERT_EQ(S().LockCountdown, 300);
     }
 
     // The widget as it stands on the screen, once pending paints are done.

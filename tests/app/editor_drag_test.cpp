@@ -23,7 +23,7 @@ protected:
     }
     // The whole week set to one value, shown.
     void Week(std::uint8_t value) {
-        WeekSchedule.fill(value);
+        S().WeekSchedule.fill(value);
         form->ConfigBox->update();
         OnScreen(form->ConfigBox);
     }
@@ -55,7 +55,8 @@ protected:
         for (int d = 0; d < 7; ++d) {
             if (d == day)
                 continue;
-            EXPECT_EQ(DayStringOf(d), std::string(144, value ? '1' : '0')) << "day " << d;
+            EXPECT_EQ(DayStringOf(S().WeekSchedule, d), std::string(144, value ? '1' : '0'))
+                << "day " << d;
         }
     }
     ScheduleRow* Row(int day) const { return form->Rows.rows[day]; }
@@ -64,14 +65,14 @@ protected:
 TEST_F(DragTest, APlainDragSetsTheSpanOff) {
     Week(1);
     Press(Row(kThursday), 10);
-    EXPECT_EQ(EditHoldOff, 10);
+    EXPECT_EQ(S().EditHoldOff, 10);
     Move(Row(kThursday), 15);
     Move(Row(kThursday), 21);
     Release(Row(kThursday), 21);
-    EXPECT_EQ(DayStringOf(kThursday), Slots(0, 2, 5, 1));
-    EXPECT_EQ(Shown(Row(kThursday)), DayStringOf(kThursday));
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kThursday), Slots(0, 2, 5, 1));
+    EXPECT_EQ(Shown(Row(kThursday)), DayStringOf(S().WeekSchedule, kThursday));
     ExpectUntouchedExcept(kThursday, 1);
-    EXPECT_EQ(EditHoldOff, 3);
+    EXPECT_EQ(S().EditHoldOff, 3);
     EXPECT_EQ(form->DragBox, nullptr);
 }
 
@@ -80,14 +81,14 @@ TEST_F(DragTest, CtrlAtThePressSetsTheSpanOnWhateverItDoesLater) {
     Press(Row(kThursday), 10, Qt::ControlModifier);
     Move(Row(kThursday), 21); // Ctrl let go
     Release(Row(kThursday), 21);
-    EXPECT_EQ(DayStringOf(kThursday), Slots(1, 2, 5, 0));
-    EXPECT_EQ(Shown(Row(kThursday)), DayStringOf(kThursday));
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kThursday), Slots(1, 2, 5, 0));
+    EXPECT_EQ(Shown(Row(kThursday)), DayStringOf(S().WeekSchedule, kThursday));
 
     Press(Row(kThursday), 12);
     Release(Row(kThursday), 17, Qt::ControlModifier); // Ctrl only at the release
     std::string expected = Slots(1, 2, 5, 0);
     expected[3] = expected[4] = '0';
-    EXPECT_EQ(DayStringOf(kThursday), expected);
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kThursday), expected);
     ExpectUntouchedExcept(kThursday, 0);
 }
 
@@ -97,8 +98,8 @@ TEST_F(DragTest, ADragFromRightToLeftCoversTheSameSpan) {
     Move(Row(kThursday), 200);
     Move(Row(kThursday), 100);
     Release(Row(kThursday), 100);
-    EXPECT_EQ(DayStringOf(kThursday), Slots(0, 25, 75, 1));
-    EXPECT_EQ(Shown(Row(kThursday)), DayStringOf(kThursday));
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kThursday), Slots(0, 25, 75, 1));
+    EXPECT_EQ(Shown(Row(kThursday)), DayStringOf(S().WeekSchedule, kThursday));
 }
 
 TEST_F(DragTest, TheFeedbackFollowsTheMouseAndTheReleaseShowsTheTable) {
@@ -107,11 +108,12 @@ TEST_F(DragTest, TheFeedbackFollowsTheMouseAndTheReleaseShowsTheTable) {
     Move(Row(kThursday), 160);
     EXPECT_TRUE(Columns(Row(kThursday), 100, 159, kBlack));
     EXPECT_TRUE(Columns(Row(kThursday), 160, 175, kRed));
-    EXPECT_EQ(DayStringOf(kThursday), std::string(144, '1')); // not yet in the table
-    Move(Row(kThursday), 130); // moving back does not take the feedback away
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kThursday),
+              std::string(144, '1')); // not yet in the table
+    Move(Row(kThursday), 130);        // moving back does not take the feedback away
     EXPECT_TRUE(Columns(Row(kThursday), 100, 159, kBlack));
     Release(Row(kThursday), 130);
-    EXPECT_EQ(DayStringOf(kThursday), Slots(0, 25, 32, 1));
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kThursday), Slots(0, 25, 32, 1));
     EXPECT_TRUE(Columns(Row(kThursday), 100, 131, kBlack));
     EXPECT_TRUE(Columns(Row(kThursday), 132, 175, kRed));
 }
@@ -122,10 +124,10 @@ TEST_F(DragTest, APressAndReleaseAtOneXChangesNothingButRepaints) {
     Move(Row(kThursday), 200);
     EXPECT_TRUE(Columns(Row(kThursday), 120, 199, kBlack));
     Release(Row(kThursday), 120);
-    EXPECT_EQ(DayStringOf(kThursday), std::string(144, '1'));
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kThursday), std::string(144, '1'));
     EXPECT_EQ(Shown(Row(kThursday)), std::string(144, '1'));
     EXPECT_EQ(Row(kThursday)->toolTip(), "05:00");
-    EXPECT_EQ(EditHoldOff, 3);
+    EXPECT_EQ(S().EditHoldOff, 3);
 }
 
 TEST_F(DragTest, AReleaseOverAnotherRowChangesThePressedRowOnly) {
@@ -133,10 +135,10 @@ TEST_F(DragTest, AReleaseOverAnotherRowChangesThePressedRowOnly) {
     Press(Row(kThursday), 40);
     Move(Row(kFriday), 80);
     Release(Row(kFriday), 80);
-    EXPECT_EQ(DayStringOf(kThursday), Slots(0, 10, 20, 1));
-    EXPECT_EQ(DayStringOf(kFriday), std::string(144, '1'));
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kThursday), Slots(0, 10, 20, 1));
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kFriday), std::string(144, '1'));
     EXPECT_EQ(Shown(Row(kFriday)), std::string(144, '1'));
-    EXPECT_EQ(Shown(Row(kThursday)), DayStringOf(kThursday));
+    EXPECT_EQ(Shown(Row(kThursday)), DayStringOf(S().WeekSchedule, kThursday));
 }
 
 TEST_F(DragTest, ARightButtonPressOnlySetsTheHintAndTheRow) {
@@ -144,11 +146,11 @@ TEST_F(DragTest, ARightButtonPressOnlySetsTheHintAndTheRow) {
     Press(Row(kThursday), 200, {}, Qt::RightButton);
     EXPECT_EQ(Row(kThursday)->toolTip(), "08:20");
     EXPECT_EQ(form->DragBox, Row(kThursday));
-    EXPECT_EQ(EditHoldOff, 0);
+    EXPECT_EQ(S().EditHoldOff, 0);
     Move(Row(kThursday), 300);
     Release(Row(kThursday), 300, {}, Qt::RightButton);
     EXPECT_EQ(form->DragBox, nullptr);
-    EXPECT_EQ(DayStringOf(kThursday), std::string(144, '1'));
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kThursday), std::string(144, '1'));
     EXPECT_EQ(Shown(Row(kThursday)), std::string(144, '1'));
 }
 
@@ -166,13 +168,13 @@ TEST_F(DragTest, ADragIsDroppedAfterTenTicksWithoutMovement) {
     Week(1);
     Press(Row(kThursday), 10);
     Tick(10);
-    EXPECT_EQ(EditHoldOff, 0);
+    EXPECT_EQ(S().EditHoldOff, 0);
     Move(Row(kThursday), 50);
     EXPECT_TRUE(Columns(Row(kThursday), 10, 49, kRed)); // no feedback either
     Release(Row(kThursday), 50);
-    EXPECT_EQ(DayStringOf(kThursday), std::string(144, '1'));
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kThursday), std::string(144, '1'));
     EXPECT_EQ(form->DragBox, nullptr);
-    EXPECT_EQ(EditHoldOff, 0);
+    EXPECT_EQ(S().EditHoldOff, 0);
 }
 
 TEST_F(DragTest, EachMovementKeepsTheDragOpenForTenMoreTicks) {
@@ -180,10 +182,10 @@ TEST_F(DragTest, EachMovementKeepsTheDragOpenForTenMoreTicks) {
     Press(Row(kThursday), 10);
     Tick(9);
     Move(Row(kThursday), 30);
-    EXPECT_EQ(EditHoldOff, 10);
+    EXPECT_EQ(S().EditHoldOff, 10);
     Tick(9);
     Release(Row(kThursday), 50);
-    EXPECT_EQ(DayStringOf(kThursday), Slots(0, 2, 12, 1));
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kThursday), Slots(0, 2, 12, 1));
 }
 
 TEST_F(DragTest, NothingChangesWhileThePanelIsLocked) {
@@ -192,13 +194,13 @@ TEST_F(DragTest, NothingChangesWhileThePanelIsLocked) {
     Press(Row(kThursday), 10);
     EXPECT_EQ(form->DragBox, Row(kThursday));
     EXPECT_EQ(Row(kThursday)->toolTip(), "00:25");
-    EXPECT_EQ(EditHoldOff, 0);
+    EXPECT_EQ(S().EditHoldOff, 0);
     Move(Row(kThursday), 100);
     EXPECT_TRUE(Columns(Row(kThursday), 10, 99, kRed));
     Release(Row(kThursday), 100);
     EXPECT_EQ(form->DragBox, nullptr);
-    EXPECT_EQ(DayStringOf(kThursday), std::string(144, '1'));
-    EXPECT_EQ(LockCountdown, 0);
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kThursday), std::string(144, '1'));
+    EXPECT_EQ(S().LockCountdown, 0);
 }
 
 TEST_F(DragTest, APanelLockedDuringADragCommitsNothing) {
@@ -207,13 +209,13 @@ TEST_F(DragTest, APanelLockedDuringADragCommitsNothing) {
     Move(Row(kThursday), 100);
     ASSERT_TRUE(Columns(Row(kThursday), 10, 99, kBlack));
     Tick(5);
-    LockCountdown = 1; // the last second of the countdown
+    S().LockCountdown = 1; // the last second of the countdown
     Tick();
-    ASSERT_EQ(LockCountdown, 0);
+    ASSERT_EQ(S().LockCountdown, 0);
     // Locking redraws the panel, and with it the row: the feedback is gone.
     EXPECT_EQ(Shown(Row(kThursday)), std::string(144, '1'));
     Release(Row(kThursday), 100);
-    EXPECT_EQ(DayStringOf(kThursday), std::string(144, '1'));
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kThursday), std::string(144, '1'));
 }
 
 TEST_F(DragTest, AReleaseBeyondEitherEndOfTheRowStopsAtTheDaysLastSlot) {
@@ -221,14 +223,14 @@ TEST_F(DragTest, AReleaseBeyondEitherEndOfTheRowStopsAtTheDaysLastSlot) {
     Press(Row(kSunday), 560);
     Move(Row(kSunday), 700);
     Release(Row(kSunday), 700);
-    EXPECT_EQ(DayStringOf(kSunday), Slots(0, 140, 143, 1));
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kSunday), Slots(0, 140, 143, 1));
     Press(Row(kThursday), 20);
     Move(Row(kThursday), -30);
     Release(Row(kThursday), -30);
-    EXPECT_EQ(DayStringOf(kThursday), Slots(0, 0, 5, 1));
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kThursday), Slots(0, 0, 5, 1));
     // Neither the next day nor the one before took any of it.
     for (int d : {0, 1, 2, 4, 5})
-        EXPECT_EQ(DayStringOf(d), std::string(144, '1')) << "day " << d;
+        EXPECT_EQ(DayStringOf(S().WeekSchedule, d), std::string(144, '1')) << "day " << d;
 }
 
 // A point of a control where a mouse press meets the control itself, not a child of it.
@@ -246,19 +248,19 @@ TEST_F(DragTest, AReleaseOnTheBackgroundOrThePanelRenewsAShortHoldOff) {
     Press(Row(kThursday), 10);
     Release(Row(kThursday), 21);
     Tick();
-    ASSERT_EQ(EditHoldOff, 2);
+    ASSERT_EQ(S().EditHoldOff, 2);
     for (QWidget* surface :
          {static_cast<QWidget*>(form->BackGroundImage), static_cast<QWidget*>(form->ConfigBox)}) {
         const QPoint p = Bare(surface);
         QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, InWindow(surface, p));
-        EXPECT_EQ(EditHoldOff, 3) << surface->objectName().toStdString();
+        EXPECT_EQ(S().EditHoldOff, 3) << surface->objectName().toStdString();
         Tick(2);
-        ASSERT_EQ(EditHoldOff, 1);
+        ASSERT_EQ(S().EditHoldOff, 1);
     }
     Tick();
     QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {},
                       InWindow(form->BackGroundImage, Bare(form->BackGroundImage)));
-    EXPECT_EQ(EditHoldOff, 0); // a drag long over is not revived
+    EXPECT_EQ(S().EditHoldOff, 0); // a drag long over is not revived
 }
 
 TEST_F(DragTest, ADragWhoseReleaseTheBackgroundGetsIsCommittedInTheRowsTerms) {
@@ -275,11 +277,11 @@ TEST_F(DragTest, ADragWhoseReleaseTheBackgroundGetsIsCommittedInTheRowsTerms) {
     QMouseEvent left(QEvent::MouseButtonRelease, onImage, overRow, Qt::LeftButton, {}, {});
     QApplication::sendEvent(form->BackGroundImage, &left);
     EXPECT_EQ(form->DragBox, nullptr);
-    EXPECT_EQ(DayStringOf(kThursday), Slots(0, 10, 20, 1));
-    EXPECT_EQ(Shown(Row(kThursday)), DayStringOf(kThursday));
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kThursday), Slots(0, 10, 20, 1));
+    EXPECT_EQ(Shown(Row(kThursday)), DayStringOf(S().WeekSchedule, kThursday));
     QTest::mouseRelease(form->windowHandle(), Qt::LeftButton, {},
                         InWindow(Row(kThursday), {80, 8}));
-    EXPECT_EQ(DayStringOf(kThursday), Slots(0, 10, 20, 1));
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, kThursday), Slots(0, 10, 20, 1));
 }
 
 } // namespace

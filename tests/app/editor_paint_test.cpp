@@ -35,10 +35,10 @@ protected:
             EXPECT_EQ(GreenRuns(image, y), y >= 6 && y <= 9 ? runs : "") << "pixel row " << y;
     }
     // Every pixel outside the marker's rows in its slot's colour.
-    static void ExpectTable(const QImage& image, int day) {
+    void ExpectTable(const QImage& image, int day) {
         int wrong = 0;
         for (int x = 0; x < 576; ++x) {
-            const QRgb want = WeekSchedule[day * 144 + x / 4] ? kRed : kBlack;
+            const QRgb want = S().WeekSchedule[day * 144 + x / 4] ? kRed : kBlack;
             for (int y = 0; y < 17; ++y)
                 if ((y < 6 || y > 9) && image.pixel(x, y) != want)
                     ++wrong;
@@ -113,7 +113,7 @@ TEST_F(PaintTest, ANewlyLoadedTableIsShownWhenThePanelIsShownAgain) {
     StartAt(2026, 12, 10, 9, 0, 0);
     Click(form->ShowDetails);
     for (int slot = 0; slot < 144; ++slot)
-        WeekSchedule[kThursday * 144 + slot] = slot % 2;
+        S().WeekSchedule[kThursday * 144 + slot] = slot % 2;
     Click(form->ShowDetails);
     Click(form->ShowDetails);
     ExpectTable(OnScreen(Row(kThursday)), kThursday);

@@ -6,6 +6,7 @@
 #include "config/paths.h"
 #include "config/settings.h"
 #include "control/remote_control.h"
+#include "model/model.h"
 #include "platform/instance_lock.h"
 #include "schedule/week_schedule.h"
 #include "tests/support/fakes.h"
@@ -32,13 +33,14 @@ int main(int argc, char** argv) {
         std::printf("NOTICE:%s\n", text.c_str());
         std::fflush(stdout);
     });
-    quelmo::AddRemoteControl();
-    auto* form = new quelmo::TForm1();
-    if (quelmo::StartupComplete) {
+    quelmo::Model model;
+    auto* form = new quelmo::TForm1(model);
+    if (model.State().StartupComplete) {
+        quelmo::RemoteControl control(model);
         std::printf("RUNNING\n");
         std::fflush(stdout);
         QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-        QObject::connect(&input, &QSocketNotifier::activated, form, [form, &input] {
+        QObject::connect(&input, &QSocketNotifier::activated, form, [form, &model, &input] {
             char line[64] = {};
             const ssize_t got = ::read(STDIN_FILENO, line, sizeof line - 1);
             if (got <= 0) {
@@ -46,8 +48,10 @@ int main(int argc, char** argv) {
                 form->ExitClick();
             } else if (std::string(line, static_cast<std::size_t>(got)).rfind("edit", 0) == 0) {
                 form->SetConfigUnlocked(true);
-                quelmo::WeekSchedule[0] = quelmo::WeekSchedule[0] ? 0 : 1;
-                std::printf("EDITED %f %s\n", quelmo::WhUsed, quelmo::DayStringOf(0).c_str());
+                quelmo::ProgramState& s = model.StateForTesting();
+                s.WeekSchedule[0] = s.WeekSchedule[0] ? 0 : 1;
+                std::printf("EDITED %f %s\n", s.WhUsed,
+                            quelmo::DayStringOf(s.WeekSchedule, 0).c_str());
                 std::fflush(stdout);
             }
         });

@@ -150,10 +150,11 @@ TEST_F(LifecycleTest, CloseIsRefusedMinimiseAllowed) {
 
 TEST_F(LifecycleTest, TicksStartOnlyAtTheEndOfStartup) {
     clock.SetLocal(2026, 12, 7, 9, 0, 0);
-    form = std::make_unique<TForm1>();
+    model = std::make_unique<Model>();
+    form = std::make_unique<TForm1>(*model);
     EXPECT_TRUE(form->TickAttached());
     EXPECT_TRUE(form->Timer1->isActive());
-    EXPECT_EQ(TickCount, 1);
+    EXPECT_EQ(S().TickCount, 1);
     // Aimed at the middle of the next wall-clock second.
     EXPECT_LE(form->Timer1->remainingTime(), 1500);
     form->DetachTick();
@@ -165,7 +166,7 @@ TEST_F(LifecycleTest, WithoutPowerManagementStartupIsRefused) {
     StartAt(2026, 12, 7, 9, 0, 0);
     EXPECT_EQ(recorder.notices,
               std::vector<std::string>{"Could not reach the power manager (logind) - Aborting"});
-    EXPECT_FALSE(StartupComplete);
+    EXPECT_FALSE(S().StartupComplete);
     EXPECT_TRUE(form->isHidden());
     EXPECT_EQ(form->kWhUsed->text(), " 26280.00 kWh") << "no tick ran";
     EXPECT_FALSE(form->TickAttached());
@@ -176,7 +177,7 @@ TEST_F(LifecycleTest, ExitSavesBothFilesAndReleasesTheWindow) {
     const QString ini = QString::fromStdString(folder.Path() + "Quelmo.ini");
     const QString db = QString::fromStdString(folder.Path() + "Default.db");
     form->SetConfigUnlocked(true); // the database is saved only while Save is enabled
-    WhUsed = 4321.9;
+    S().WhUsed = 4321.9;
     QPointer<TForm1> window = form.release();
     window->ExitClick();
     EXPECT_FALSE(window.isNull()) << "released once the current event has been handled";
@@ -184,7 +185,7 @@ TEST_F(LifecycleTest, ExitSavesBothFilesAndReleasesTheWindow) {
     QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_TRUE(window.isNull());
-    EXPECT_FALSE(StartupComplete);
+    EXPECT_FALSE(S().StartupComplete);
     QFile settings(ini);
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
     EXPECT_TRUE(settings.readAll().contains("WhUsed=4321\r\n"));
@@ -226,7 +227,7 @@ TEST_F(LifecycleTest, ACloseRequestSavesTheSettingsOnly) {
 TEST_F(LifecycleTest, ARefusedStartupSavesNothing) {
     doubles.power.reachable = false;
     StartAt(2026, 12, 7, 9, 0, 0);
-    form.reset();
+    Stop();
     // Only the empty settings file that makes the folder a portable copy.
     EXPECT_EQ(QDir(QString::fromStdString(folder.Path())).entryList(QDir::Files),
               QStringList{"Quelmo.ini"});

@@ -28,10 +28,10 @@ class TickTest : public FormTest {
 protected:
     // Monday 2026-12-07 (TZ is UTC in tests): the schedule is on all week but for one hour
     // from hour:minute on Monday.
-    static void OffHourFrom(int hour, int minute) {
-        WeekSchedule.fill(1);
+    void OffHourFrom(int hour, int minute) {
+        S().WeekSchedule.fill(1);
         const int first = (hour * 60 + minute) / 10;
-        std::fill_n(WeekSchedule.begin() + first, 6, std::uint8_t{0});
+        std::fill_n(S().WeekSchedule.begin() + first, 6, std::uint8_t{0});
     }
     void StartMonday(int hour, int minute, int second) {
         StartAt(2026, 12, 7, hour, minute, second);
@@ -91,7 +91,7 @@ TEST_F(TickTest, FormatCountdownForms) {
 TEST_F(TickTest, ScheduledSwitchOffHappensInTheLastSecond) {
     StartMonday(9, 0, 0);
     OffHourFrom(10, 0);
-    const double savedBefore = WhSaved;
+    const double savedBefore = S().WhSaved;
     TickUntil(9, 59, 58);
     EXPECT_TRUE(PowerCalls().empty());
     Tick(); // 09:59:59
@@ -99,7 +99,7 @@ TEST_F(TickTest, ScheduledSwitchOffHappensInTheLastSecond) {
     // Woken at the next switch-on, 11:00:00; standby saves (80 − 3) W until then.
     ASSERT_FALSE(doubles.wake.arms.empty());
     EXPECT_EQ(doubles.wake.arms.back(), WakeDueTime(3601 * kSec));
-    EXPECT_NEAR(WhSaved - savedBefore, 77.0 * 3601 / 3600, 1e-9);
+    EXPECT_NEAR(S().WhSaved - savedBefore, 77.0 * 3601 / 3600, 1e-9);
     EXPECT_TRUE(Idle());
     Tick(); // 10:00:00 counts towards next week's boundary
     EXPECT_EQ(PowerCalls().size(), 1u);
@@ -109,7 +109,7 @@ TEST_F(TickTest, ScheduledSwitchOffHappensInTheLastSecond) {
 TEST_F(TickTest, ScheduledSwitchOffIsNotTakenAfterTheBoundary) {
     StartMonday(9, 0, 0);
     OffHourFrom(10, 0);
-    form->OffAction->setCurrentIndex(kHibernate);
+    model->SetActionIndex(ActionList::Off, kHibernate);
     TickUntil(9, 59, 58);
     clock.Advance(2); // the tick of 09:59:59 never came
     form->Timer1Timer();
@@ -127,7 +127,7 @@ TEST_F(TickTest, CancelledCountdownNeitherWarnsNorSwitchesOff) {
     EXPECT_TRUE(PowerCalls().empty());
     EXPECT_EQ(recorder.beeps, beeps);
     EXPECT_TRUE(Cancelled()) << "stays cancelled for the next off boundary too";
-    EXPECT_EQ(form->StatusText(), "PC will StandBy in 167:59:55 Hours (But Aborted!)");
+    EXPECT_EQ(S().StatusText, "PC will StandBy in 167:59:55 Hours (But Aborted!)");
     form->ResumeClick();
     Tick();
     EXPECT_TRUE(Armed());
@@ -135,7 +135,7 @@ TEST_F(TickTest, CancelledCountdownNeitherWarnsNorSwitchesOff) {
 
 TEST_F(TickTest, DelayedSwitchOffAfterNMinutes) {
     StartMonday(9, 0, 0);
-    form->DelayAction->setCurrentIndex(kHibernate);
+    model->SetActionIndex(ActionList::Delay, kHibernate);
     form->DelayMins->setValue(2);
     form->DelayedOffClick();
     EXPECT_TRUE(Idle());
@@ -149,13 +149,13 @@ TEST_F(TickTest, DelayedSwitchOffAfterNMinutes) {
     EXPECT_EQ(PowerCalls(), std::vector<std::string>{"Hibernate"});
     // On its last tick the status line names the scheduled action, while the delayed one runs.
     EXPECT_EQ(StatusText(), "PC will StandBy in 00 Seconds");
-    EXPECT_EQ(DelayedOffSeconds, 0);
+    EXPECT_EQ(S().DelayedOffSeconds, 0);
 }
 
 TEST_F(TickTest, NowSwitchesOffAfterTwelveTicksAndWakesAMinuteLater) {
     StartMonday(9, 0, 0);
-    form->DelayAction->setCurrentIndex(kStandBy);
-    const double savedBefore = WhSaved;
+    model->SetActionIndex(ActionList::Delay, kStandBy);
+    const double savedBefore = S().WhSaved;
     form->NowButtonClick();
     EXPECT_TRUE(Armed());
     Tick(11);
@@ -163,8 +163,8 @@ TEST_F(TickTest, NowSwitchesOffAfterTwelveTicksAndWakesAMinuteLater) {
     Tick();
     EXPECT_EQ(PowerCalls(), std::vector<std::string>{"Suspend"});
     EXPECT_EQ(doubles.wake.arms.back(), -600'000'000);
-    EXPECT_NEAR(WhSaved - savedBefore, 77.0 / 60, 1e-9);
-    EXPECT_FALSE(NowRequested);
+    EXPECT_NEAR(S().WhSaved - savedBefore, 77.0 / 60, 1e-9);
+    EXPECT_FALSE(S().NowRequested);
 }
 
 TEST_F(TickTest, NowFollowedBySwitchOffIsAnOrdinaryDelayedSwitchOff) {
@@ -201,7 +201,7 @@ TEST_F(TickTest, StartupGuardLetsADelayedSwitchOffThrough) {
 
 TEST_F(TickTest, BeepsAtWholeMinutesAndInTheLastTwentySeconds) {
     StartMonday(9, 0, 0);
-    WeekSchedule.fill(1);
+    S().WeekSchedule.fill(1);
     form->DelayMins->setValue(10);
     form->DelayedOffClick();
     std::set<int> beepedAt;
@@ -222,20 +222,20 @@ TEST_F(TickTest, BeepsAtWholeMinutesAndInTheLastTwentySeconds) {
 
 TEST_F(TickTest, CounterTexts) {
     StartMonday(9, 0, 0);
-    OnPower = 3600;
-    WhUsed = 0;
+    S().OnPower = 3600;
+    S().WhUsed = 0;
     Tick();
-    EXPECT_EQ(WhUsed, 1.0) << "3600 W add one watt-hour a tick";
-    OnPower = 0;
-    WhUsed = 12345.6;
-    WhSaved = 2500;
+    EXPECT_EQ(S().WhUsed, 1.0) << "3600 W add one watt-hour a tick";
+    S().OnPower = 0;
+    S().WhUsed = 12345.6;
+    S().WhSaved = 2500;
     Tick();
     EXPECT_EQ(form->kWhUsed->text(), "00012.34 kWh");
     EXPECT_EQ(form->kWhSaved->text(), "00002.50 kWh");
-    WhUsed = 99'999'000;
+    S().WhUsed = 99'999'000;
     Tick();
     EXPECT_EQ(form->kWhUsed->text(), "99999.00 kWh");
-    WhUsed = 123'456'789;
+    S().WhUsed = 123'456'789;
     Tick();
     EXPECT_EQ(form->kWhUsed->text(), "99999.00 kWh");
 }
@@ -243,7 +243,7 @@ TEST_F(TickTest, CounterTexts) {
 TEST_F(TickTest, TheFirstTickRunsBeforeTheWindowShows) {
     StartMonday(9, 0, 0);
     EXPECT_NE(form->kWhUsed->text(), " 26280.00 kWh");
-    EXPECT_EQ(TickCount, 1);
+    EXPECT_EQ(S().TickCount, 1);
     EXPECT_FALSE(form->isHidden());
 }
 
@@ -265,7 +265,7 @@ TEST_F(UsageReportTest, FirstReportOnTheSeventhTickWithTheExactQuery) {
     EXPECT_TRUE(server.Targets().empty());
     Tick();
     ASSERT_EQ(server.Targets().size(), 1u);
-    EXPECT_EQ(server.Targets()[0], Query(static_cast<int>(WhUsed / 1000), 0));
+    EXPECT_EQ(server.Targets()[0], Query(static_cast<int>(S().WhUsed / 1000), 0));
     Tick(20);
     EXPECT_EQ(server.Targets().size(), 1u) << "again only when the whole kWh changes";
 }
@@ -273,13 +273,13 @@ TEST_F(UsageReportTest, FirstReportOnTheSeventhTickWithTheExactQuery) {
 TEST_F(UsageReportTest, TheDisplayIsCappedButTheReportIsNot) {
     StartMonday(9, 0, 0);
     Tick(6);
-    OnPower = 0;
-    WhUsed = 123'456'789;
-    WhSaved = 3999;
+    S().OnPower = 0;
+    S().WhUsed = 123'456'789;
+    S().WhSaved = 3999;
     Tick();
     ASSERT_EQ(server.Targets().size(), 2u);
     EXPECT_EQ(server.Targets()[1], Query(123456, 3));
-    EXPECT_EQ(LastReportedKwh, 123456);
+    EXPECT_EQ(S().LastReportedKwh, 123456);
 }
 
 TEST_F(UsageReportTest, AFailedReportIsNotRepeated) {
@@ -292,18 +292,18 @@ TEST_F(UsageReportTest, AFailedReportIsNotRepeated) {
 TEST_F(TickTest, ClockJumpOfMoreThanThirtySecondsLocksAndReloads) {
     StartMonday(9, 0, 0);
     form->SetConfigUnlocked(true);
-    WeekSchedule.fill(0);
+    S().WeekSchedule.fill(0);
     clock.Advance(30);
     form->Timer1Timer();
-    EXPECT_EQ(LockCountdown, 299) << "30 s is not a jump";
-    EXPECT_EQ(WeekSchedule[40], 0);
+    EXPECT_EQ(S().LockCountdown, 299) << "30 s is not a jump";
+    EXPECT_EQ(S().WeekSchedule[40], 0);
     clock.Advance(-120);
     form->Timer1Timer();
-    EXPECT_EQ(LockCountdown, 298) << "a clock set back is not a jump";
+    EXPECT_EQ(S().LockCountdown, 298) << "a clock set back is not a jump";
     clock.Advance(31);
     form->Timer1Timer();
-    EXPECT_EQ(LockCountdown, 0);
-    EXPECT_EQ(WeekSchedule[40], 1) << "the configuration was loaded again";
+    EXPECT_EQ(S().LockCountdown, 0);
+    EXPECT_EQ(S().WeekSchedule[40], 1) << "the configuration was loaded again";
 }
 
 TEST_F(TickTest, EditHoldOffFreezesTheScheduledCountdownOnly) {
@@ -311,17 +311,17 @@ TEST_F(TickTest, EditHoldOffFreezesTheScheduledCountdownOnly) {
     OffHourFrom(10, 0);
     Tick();
     const std::string frozen = StatusText();
-    EditHoldOff = 4;
+    S().EditHoldOff = 4;
     Tick(3);
     EXPECT_EQ(StatusText(), frozen);
-    EXPECT_EQ(EditHoldOff, 1);
+    EXPECT_EQ(S().EditHoldOff, 1);
     Tick();
-    EXPECT_EQ(EditHoldOff, 0);
+    EXPECT_EQ(S().EditHoldOff, 0);
     EXPECT_EQ(StatusText(), "PC will StandBy in 59:55 Minutes");
 
     form->DelayMins->setValue(5);
     form->DelayedOffClick();
-    EditHoldOff = 10;
+    S().EditHoldOff = 10;
     Tick();
     EXPECT_EQ(StatusText(), "PC will StandBy in 04:59 Minutes") << "a delayed countdown goes on";
 }
@@ -344,15 +344,15 @@ TEST_F(TickTest, InTheTrayTheControlsWaitAndCatchUpWhenTheWindowReturns) {
     ASSERT_TRUE(form->TrayIcon->InTray());
     const QString shown = form->Status->text();
     const QString used = form->kWhUsed->text();
-    WhUsed += 5000;
+    S().WhUsed += 5000;
     Tick(40);
     EXPECT_EQ(form->Status->text(), shown) << "nobody sees the window in the tray";
     EXPECT_EQ(form->kWhUsed->text(), used);
-    EXPECT_EQ(form->StatusText(), "PC will StandBy in 59:51 Minutes") << "the tick goes on";
+    EXPECT_EQ(S().StatusText, "PC will StandBy in 59:51 Minutes") << "the tick goes on";
     form->TrayIcon->Restore();
     EXPECT_EQ(StatusText(), "PC will StandBy in 59:51 Minutes");
     EXPECT_EQ(StatusColour(), QColor(0, 255, 0)) << "turned green while in the tray";
-    EXPECT_EQ(form->kWhUsed->text().toStdString(), FormatKwh(WhUsed * 0.001));
+    EXPECT_EQ(form->kWhUsed->text().toStdString(), FormatKwh(S().WhUsed * 0.001));
 }
 
 TEST_F(TickTest, NotMinimisedWhileTheDetailsAreShown) {
@@ -368,14 +368,14 @@ TEST_F(TickTest, NotMinimisedWhileTheDetailsAreShown) {
 
 TEST_F(TickTest, IdleWithoutASwitchOffWithinAWeek) {
     StartMonday(9, 0, 0);
-    WeekSchedule.fill(1);
+    S().WeekSchedule.fill(1);
     Tick();
     EXPECT_EQ(StatusText(), "");
     EXPECT_TRUE(Idle());
     // A boundary exactly a week ahead still counts.
-    WeekSchedule[9 * 6] = 0; // Monday 09:00–09:10 off, the slot the clock is in
+    S().WeekSchedule[9 * 6] = 0; // Monday 09:00–09:10 off, the slot the clock is in
     clock.SetLocal(2026, 12, 7, 9, 0, 0);
-    LastClock = LocalStandardNow();
+    S().LastClock = LocalStandardNow();
     form->Timer1Timer();
     EXPECT_EQ(StatusText(), "PC will StandBy in 168:00:00 Hours");
     EXPECT_TRUE(Armed());

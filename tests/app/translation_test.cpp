@@ -84,8 +84,8 @@ protected:
 TEST_F(PseudoTranslationTest, WindowNoticesAndTrayShowOnlyTranslatedTexts) {
     // Monday 09:59:00 with the schedule off from 10:00: the status line counts down.
     StartAt(2026, 12, 7, 9, 59, 0);
-    WeekSchedule.fill(1);
-    WeekSchedule[60] = 0;
+    S().WeekSchedule.fill(1);
+    S().WeekSchedule[60] = 0;
     form->ShowDetailsClick();
     Tick();
     form->AbortClick();
@@ -188,8 +188,8 @@ protected:
         // Monday 09:00, an hour before the schedule's off slot, the countdown cancelled: the
         // longest status line, with the details panel open.
         StartAt(2026, 12, 7, 9, 0, 0);
-        WeekSchedule.fill(1);
-        WeekSchedule[60] = 0;
+        S().WeekSchedule.fill(1);
+        S().WeekSchedule[60] = 0;
         form->ShowDetailsClick();
         Tick();
         form->AbortClick();

@@ -41,7 +41,7 @@ protected:
     }
     std::string ConfigField() const { return form->Config->text().toStdString(); }
     void Restart() {
-        form.reset();
+        Stop();
         Start();
     }
     static std::string Db(const std::string& password, int delay, int off,
@@ -61,12 +61,12 @@ TEST_F(ConfigChainTest, NothingOnDiskGivesTheBuiltInDefaults) {
     EXPECT_EQ(form->OnP->value(), 80);
     EXPECT_EQ(form->OffP->value(), 0);
     EXPECT_EQ(form->StandbyP->value(), 3);
-    EXPECT_EQ(OnPower, 80);
-    EXPECT_LT(WhUsed, 1.0);
-    EXPECT_EQ(WhSaved, 0);
-    EXPECT_EQ(PasswordScramble, ScramblePassword("wren"));
+    EXPECT_EQ(S().OnPower, 80);
+    EXPECT_LT(S().WhUsed, 1.0);
+    EXPECT_EQ(S().WhSaved, 0);
+    EXPECT_EQ(S().PasswordScramble, ScramblePassword("wren"));
     for (int d = 0; d < 7; ++d)
-        EXPECT_EQ(DayStringOf(d), Padded(DefaultDayStrings[d])) << d;
+        EXPECT_EQ(DayStringOf(S().WeekSchedule, d), Padded(DefaultDayStrings[d])) << d;
     EXPECT_FALSE(form->AutoStart->isChecked());
     EXPECT_FALSE(FileExistsAt("Default.db")) << "loading never writes the database";
 }
@@ -80,11 +80,11 @@ TEST_F(ConfigChainTest, SettingsAreReadAtStartAndWrittenEveryMinute) {
     EXPECT_EQ(form->OnP->value(), 999) << "1800 W, clamped by the spin edit";
     EXPECT_EQ(form->OffP->value(), 5);
     EXPECT_EQ(form->StandbyP->value(), 2);
-    EXPECT_EQ(PasswordScramble, "scr");
+    EXPECT_EQ(S().PasswordScramble, "scr");
     EXPECT_EQ(form->DelayAction->currentIndex(), 2);
     EXPECT_EQ(form->OffAction->currentIndex(), 1);
-    EXPECT_EQ(DayStringOf(0), kOffDay);
-    EXPECT_EQ(DayStringOf(1), Padded(DefaultDayStrings[1]));
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, 0), kOffDay);
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, 1), Padded(DefaultDayStrings[1]));
     // The start-up tick added half a watt-hour; 59 more make the 60th tick, which saves.
     Tick(58);
     EXPECT_EQ(Contents("Quelmo.ini~"), "<missing>");
@@ -102,7 +102,7 @@ TEST_F(ConfigChainTest, DeletingTheSettingsFileGivesDefaultsAgain) {
                                  "OnPower=120\r\nOffPower=5\r\nSbyPower=7\r\n");
     Start();
     EXPECT_EQ(form->OnP->value(), 120);
-    form.reset(); // leaves Quelmo.ini and its backup
+    Stop(); // leaves Quelmo.ini and its backup
     ASSERT_TRUE(FileExistsAt("Quelmo.ini~"));
     std::filesystem::remove(At("Quelmo.ini"));
     Start();
@@ -110,17 +110,17 @@ TEST_F(ConfigChainTest, DeletingTheSettingsFileGivesDefaultsAgain) {
     EXPECT_EQ(form->OffP->value(), 0);
     EXPECT_EQ(form->StandbyP->value(), 3);
     EXPECT_EQ(ConfigField(), "Default.db");
-    EXPECT_LT(WhUsed, 1.0);
-    EXPECT_EQ(WhSaved, 0);
+    EXPECT_LT(S().WhUsed, 1.0);
+    EXPECT_EQ(S().WhSaved, 0);
 }
 
 TEST_F(ConfigChainTest, ExitWritesTheSettingsAndTheOpenDatabase) {
     WriteBytes(At("Quelmo.ini"), "DbFile=sub\\my.db\r\nWhUsed=10\r\n");
     Start();
     form->SetConfigUnlocked(true);
-    PasswordScramble = "p\x01w";
-    form->OffAction->setCurrentIndex(1);
-    form.reset(); // what "Exit!" ends in
+    S().PasswordScramble = "p\x01w";
+    model->SetActionIndex(ActionList::Off, 1);
+    Stop(); // what "Exit!" ends in
     EXPECT_EQ(Contents("Quelmo.ini"), "DbFile=sub\\my.db\r\nWhUsed=10\r\nWhSaved=0\r\n"
                                       "OnPower=80\r\nOffPower=0\r\nSbyPower=3\r\n");
     std::string expected = "Password=p&#001;w\r\nDelayAction=0\r\nOffAction=1\r\n";
@@ -132,24 +132,24 @@ TEST_F(ConfigChainTest, ExitWritesTheSettingsAndTheOpenDatabase) {
 TEST_F(ConfigChainTest, DatabaseWithoutPasswordAlwaysGivesWren) {
     WriteBytes(At("Default.db"), "OffAction=1\r\nPassword=\r\n");
     Start();
-    EXPECT_EQ(PasswordScramble, ScramblePassword("wren"));
-    PasswordScramble = ScramblePassword("changed, never saved");
+    EXPECT_EQ(S().PasswordScramble, ScramblePassword("wren"));
+    S().PasswordScramble = ScramblePassword("changed, never saved");
     form->LoadClick();
-    EXPECT_EQ(PasswordScramble, ScramblePassword("wren"));
+    EXPECT_EQ(S().PasswordScramble, ScramblePassword("wren"));
     EXPECT_EQ(form->OffAction->currentIndex(), 1);
 }
 
 TEST_F(ConfigChainTest, AClockJumpReloadsTheDatabase) {
     WriteBytes(At("Default.db"), Db("one", 0, 0, kMonday));
     Start();
-    EXPECT_EQ(PasswordScramble, "one");
+    EXPECT_EQ(S().PasswordScramble, "one");
     WriteBytes(At("Default.db"), Db("two", 1, 1, kOffDay));
     Tick();
-    EXPECT_EQ(PasswordScramble, "one");
+    EXPECT_EQ(S().PasswordScramble, "one");
     clock.Advance(120);
     Tick();
-    EXPECT_EQ(PasswordScramble, "two");
-    EXPECT_EQ(DayStringOf(0), kOffDay);
+    EXPECT_EQ(S().PasswordScramble, "two");
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, 0), kOffDay);
     EXPECT_EQ(form->DelayAction->currentIndex(), 1);
 }
 
@@ -160,7 +160,7 @@ TEST_F(ConfigChainTest, MissingConfiguredFileFallsBackToDefaultDb) {
     Start();
     EXPECT_EQ(ConfigField(), "gone.db");
     // On the program's own file system, the mirror is not used.
-    EXPECT_EQ(PasswordScramble, "default");
+    EXPECT_EQ(S().PasswordScramble, "default");
 }
 
 TEST_F(ConfigChainTest, FileOnAnotherFileSystemIsMirroredAndUsedWhenItGoesAway) {
@@ -173,21 +173,21 @@ TEST_F(ConfigChainTest, FileOnAnotherFileSystemIsMirroredAndUsedWhenItGoesAway) 
     WriteBytes(At("Default.db"), Db("default", 0, 0, kMonday));
     WriteBytes(At("Quelmo.ini"), "DbFile=" + ToBackslashes(sharedDb) + "\r\n");
     Start();
-    EXPECT_EQ(PasswordScramble, "shared");
+    EXPECT_EQ(S().PasswordScramble, "shared");
     EXPECT_EQ(Contents("LocalCopy.db"), bytes);
 
     std::filesystem::remove(sharedDb);
-    PasswordScramble.clear();
+    S().PasswordScramble.clear();
     form->LoadClick();
-    EXPECT_EQ(PasswordScramble, "shared");
-    EXPECT_EQ(DayStringOf(0), kOffDay);
+    EXPECT_EQ(S().PasswordScramble, "shared");
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, 0), kOffDay);
     EXPECT_EQ(form->OffAction->currentIndex(), 1);
 
     std::filesystem::remove(At("LocalCopy.db"));
     form->LoadClick();
-    EXPECT_EQ(PasswordScramble, "default");
+    EXPECT_EQ(S().PasswordScramble, "default");
     // The name stays absolute in the settings: it lies on another file system.
-    form.reset();
+    Stop();
     EXPECT_EQ(Contents("Quelmo.ini").substr(0, 7 + sharedDb.size()),
               "DbFile=" + ToBackslashes(sharedDb));
 }
@@ -201,25 +201,25 @@ TEST_F(ConfigChainTest, UrlConfigurationIsMirroredAndNeverSaved) {
     Start();
     ASSERT_EQ(server.Targets().size(), 1u);
     EXPECT_EQ(server.Targets()[0], "/shared/cfg.db");
-    EXPECT_EQ(PasswordScramble, "web");
-    EXPECT_EQ(DayStringOf(1), kOffDay);
+    EXPECT_EQ(S().PasswordScramble, "web");
+    EXPECT_EQ(DayStringOf(S().WeekSchedule, 1), kOffDay);
     // The body as text: each line feed became CR LF.
     const std::string mirrored = "Password=web\r\nOffAction=1\r\nTue=" + kOffDay + "\r\n";
     EXPECT_EQ(Contents("LocalCopy.db"), mirrored);
 
     // A failed download keeps the last good copy.
     server.SetAnswer(404, "");
-    PasswordScramble.clear();
+    S().PasswordScramble.clear();
     form->LoadClick();
     EXPECT_EQ(server.Targets().size(), 2u);
-    EXPECT_EQ(PasswordScramble, "web");
+    EXPECT_EQ(S().PasswordScramble, "web");
     EXPECT_EQ(Contents("LocalCopy.db"), mirrored);
 
     // Never saved, even with the panel open; the settings keep the URL as typed.
     form->SetConfigUnlocked(true);
-    PasswordScramble = "edited";
-    SaveConfig(*form);
-    SaveSettings(*form);
+    S().PasswordScramble = "edited";
+    SaveConfig(*model);
+    SaveSettings(*model);
     EXPECT_EQ(Contents("LocalCopy.db"), mirrored);
     EXPECT_EQ(Contents("Default.db"), Db("default", 0, 0, kMonday));
     EXPECT_EQ(Contents("Quelmo.ini").substr(0, 7 + url.size() + 2), "DbFile=" + url + "\r\n");
@@ -247,15 +247,15 @@ TEST_F(ConfigChainTest, BadDownloadsKeepTheLastGoodCopy) {
     });
     WriteBytes(At("Quelmo.ini"), "DbFile=" + server.Url("/cfg.db") + "\r\n");
     Start();
-    EXPECT_EQ(PasswordScramble, "web");
+    EXPECT_EQ(S().PasswordScramble, "web");
     const std::string mirrored = Contents("LocalCopy.db");
     EXPECT_EQ(mirrored, "Password=web\r\nMon=" + kOffDay + "\r\n");
     for (int attempt = 1; attempt <= 2; ++attempt) {
-        PasswordScramble.clear();
+        S().PasswordScramble.clear();
         form->LoadClick();
         EXPECT_EQ(server.Requests().size(), static_cast<std::size_t>(attempt + 1));
-        EXPECT_EQ(PasswordScramble, "web") << attempt;
-        EXPECT_EQ(DayStringOf(0), kOffDay) << attempt;
+        EXPECT_EQ(S().PasswordScramble, "web") << attempt;
+        EXPECT_EQ(DayStringOf(S().WeekSchedule, 0), kOffDay) << attempt;
         EXPECT_EQ(Contents("LocalCopy.db"), mirrored) << attempt;
     }
 }
@@ -264,18 +264,18 @@ TEST_F(ConfigChainTest, SavingUnderAnotherExtensionWritesQuelmoDb) {
     WriteBytes(At("Quelmo.ini"), "DbFile=settings.cfg\r\n");
     Start();
     // Locked: the Save button is disabled, so the database is not written.
-    SaveAll(*form);
+    SaveAll(*model);
     EXPECT_FALSE(FileExistsAt("Quelmo.db"));
     EXPECT_FALSE(FileExistsAt("settings.cfg"));
     form->SetConfigUnlocked(true);
-    PasswordScramble = "pw";
+    S().PasswordScramble = "pw";
     form->SaveClick();
     EXPECT_EQ(ConfigField(), "Quelmo.db");
     EXPECT_EQ(Contents("Quelmo.db").substr(0, 13), "Password=pw\r\n");
     EXPECT_FALSE(FileExistsAt("settings.cfg"));
     // The settings were saved first, under the name as it was; the next save has the new one.
     EXPECT_EQ(Contents("Quelmo.ini").substr(0, 21), "DbFile=settings.cfg\r\n");
-    SaveSettings(*form);
+    SaveSettings(*model);
     EXPECT_EQ(Contents("Quelmo.ini").substr(0, 18), "DbFile=Quelmo.db\r\n");
 }
 
@@ -289,9 +289,9 @@ TEST_F(ConfigChainTest, BrowseStoresTheShortNameAndLoadsNothing) {
     });
     form->BrowseClick();
     EXPECT_EQ(ConfigField(), "sub\\Chosen.db");
-    EXPECT_EQ(PasswordScramble, "default");
+    EXPECT_EQ(S().PasswordScramble, "default");
     form->LoadClick();
-    EXPECT_EQ(PasswordScramble, "chosen");
+    EXPECT_EQ(S().PasswordScramble, "chosen");
     SetFileDialogForTesting([](const FileDialogRequest&) { return std::nullopt; });
     form->BrowseClick();
     EXPECT_EQ(ConfigField(), "sub\\Chosen.db") << "cancelled: the current name, stored short";
@@ -302,7 +302,7 @@ TEST_F(ConfigChainTest, AutoStartBoxFollowsTheEntry) {
     Start();
     EXPECT_FALSE(form->AutoStart->isChecked());
     form->AutoStart->setChecked(true);
-    SaveSettings(*form);
+    SaveSettings(*model);
     EXPECT_TRUE(
         std::filesystem::exists(sandbox.SystemFolder() + "/io.github.quelmo.Quelmo.desktop"));
     Restart();
@@ -334,9 +334,10 @@ TEST(LoadConfigOrder, OutOfRangeActionThroughTheWindow) {
     TestClock clock;
     AutostartSandbox sandbox;
     SetProductWebHost("127.0.0.1:9");
-    TForm1 form;
+    Model model;
+    TForm1 form(model);
     form.DetachTick();
-    EXPECT_NE(form.ActionIndex(ActionList::Off), 7);
+    EXPECT_NE(model.ActionIndex(ActionList::Off), 7);
 }
 
 } // namespace

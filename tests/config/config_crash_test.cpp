@@ -25,9 +25,9 @@ TEST(CrashSafety, SettingsSurviveAKillAtAnyMoment) {
     {
         FakeHost host;
         LoadSettings(host);
-        WhUsed = 1000;
-        WhSaved = 2000;
-        OnPower = 0.5;
+        host.stored.WhUsed = 1000;
+        host.stored.WhSaved = 2000;
+        host.stored.OnPower = 0.5;
         host.config = "cfg1000.db";
         SaveSettings(host);
     }
@@ -59,11 +59,11 @@ TEST(CrashSafety, SettingsSurviveAKillAtAnyMoment) {
 
         FakeHost host;
         LoadSettings(host);
-        const long value = static_cast<long>(WhUsed);
+        const long value = static_cast<long>(host.stored.WhUsed);
         ASSERT_TRUE(value == last || value == last + 1)
             << "round " << round << ": read " << value << " after save " << last;
-        EXPECT_EQ(WhSaved, 2.0 * static_cast<double>(value));
-        EXPECT_EQ(OnPower, static_cast<double>(value % 1000) + 0.5);
+        EXPECT_EQ(host.stored.WhSaved, 2.0 * static_cast<double>(value));
+        EXPECT_EQ(host.stored.OnPower, static_cast<double>(value % 1000) + 0.5);
         EXPECT_EQ(host.config, "cfg" + std::to_string(value) + ".db");
     }
     // The kills must have hit a loop that was saving, not one still starting.

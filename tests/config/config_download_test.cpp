@@ -33,10 +33,10 @@ TEST_P(DownloadTest, OnlyAWholeBodyReplacesTheCopy) {
     LoadConfig(host);
     const std::string copy = ReadBytes(folder.Path() + "LocalCopy.db").value_or("<missing>");
     if (row.replaces) {
-        EXPECT_EQ(PasswordScramble, "fresh");
+        EXPECT_EQ(host.stored.PasswordScramble, "fresh");
         EXPECT_EQ(copy, "Password=fresh\r\nWed=1\r\n");
     } else {
-        EXPECT_EQ(PasswordScramble, "good");
+        EXPECT_EQ(host.stored.PasswordScramble, "good");
         EXPECT_EQ(copy, kGoodCopy);
     }
 }

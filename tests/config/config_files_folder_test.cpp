@@ -81,11 +81,11 @@ TEST_P(FilesFolderTest, WhereTheFilesLiveAndWhatTheFirstStartFindsThere) {
 
     SetProgramPathForTesting(root + "/prefix/bin/quelmo");
     InitProgramPaths();
-    EXPECT_EQ(ExePath, ToBackslashes(root) + "\\prefix\\bin\\quelmo");
-    EXPECT_EQ(quelmo::ProgramFolder, ToBackslashes(folder) + "\\");
-    EXPECT_EQ(ProgramFolderName, ToBackslashes(FileNameOf(folder)) + "\\");
+    EXPECT_EQ(ExePath(), ToBackslashes(root) + "\\prefix\\bin\\quelmo");
+    EXPECT_EQ(quelmo::ProgramFolder(), ToBackslashes(folder) + "\\");
+    EXPECT_EQ(ProgramFolderName(), ToBackslashes(FileNameOf(folder)) + "\\");
     // The drive is the file system of the folder for the files, so names in it stay short.
-    EXPECT_FALSE(ProgramDrive.empty());
+    EXPECT_FALSE(ProgramDrive().empty());
     EXPECT_EQ(ShortPath(ToBackslashes(folder) + "\\x.db"), "x.db");
 
     std::vector<std::string> files;
@@ -97,9 +97,9 @@ TEST_P(FilesFolderTest, WhereTheFilesLiveAndWhatTheFirstStartFindsThere) {
 
     FakeHost host;
     LoadSettings(host);
-    EXPECT_EQ(OnPower, row.onPower);
+    EXPECT_EQ(host.stored.OnPower, row.onPower);
     EXPECT_EQ(host.config, row.config);
-    OnPower = 444;
+    host.stored.OnPower = 444;
     SaveSettings(host);
     const auto saved = ReadBytes(folder + "/Quelmo.ini");
     EXPECT_EQ(saved && saved->find("OnPower=444\r\n") != std::string::npos, row.saved);

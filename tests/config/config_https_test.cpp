@@ -52,7 +52,7 @@ TEST_F(HttpsConfigTest, ASelfSignedCertificateIsRefused) {
     WriteBytes(folder.Path() + "Quelmo.ini", "DbFile=" + url + "\r\n");
     WriteBytes(folder.Path() + "Default.db", "Password=default\r\n");
     Start();
-    EXPECT_EQ(PasswordScramble, "default");
+    EXPECT_EQ(S().PasswordScramble, "default");
     EXPECT_EQ(served.load(), 0);
     EXPECT_FALSE(FileExistsAt("LocalCopy.db"));
     form->SetConfigUnlocked(true);

@@ -24,20 +24,20 @@ class NamesTest : public FormTest {
 protected:
     AutostartSandbox sandbox;
     void Restart() {
-        form.reset();
+        Stop();
         Start();
     }
     // Sets the ratings, the off action and the saved energy, and saves them all.
     void SaveChoices() {
         form->SetConfigUnlocked(true);
         form->OnP->setValue(120);
-        form->OffAction->setCurrentIndex(1);
-        WhSaved = 7000;
+        model->SetActionIndex(ActionList::Off, 1);
+        S().WhSaved = 7000;
         form->SaveClick();
     }
     void ExpectChoicesBack() {
         EXPECT_EQ(form->OnP->value(), 120);
-        EXPECT_EQ(WhSaved, 7000);
+        EXPECT_EQ(S().WhSaved, 7000);
         EXPECT_EQ(form->OffAction->currentIndex(), 1);
     }
 };
@@ -76,7 +76,7 @@ TEST_F(NamesTest, NonAsciiFoldersWorkThroughTheFieldAndBrowseAndSurviveARestart)
     form->SetConfigUnlocked(true);
     form->Config->setText(QString::fromUtf8(kFolder + "Typed.db")); // typed or pasted
     form->LoadClick();
-    EXPECT_EQ(PasswordScramble, "typed");
+    EXPECT_EQ(S().PasswordScramble, "typed");
 
     SetFileDialogForTesting([&](const FileDialogRequest& request) {
         EXPECT_EQ(request.folder + "/", folder.Path() + kFolder);
@@ -87,20 +87,21 @@ TEST_F(NamesTest, NonAsciiFoldersWorkThroughTheFieldAndBrowseAndSurviveARestart)
     const std::string stored = ToBackslashes(kFolder) + "Browsed.db";
     EXPECT_EQ(form->Config->text(), QString::fromUtf8(stored));
     form->LoadClick();
-    EXPECT_EQ(PasswordScramble, "browsed");
+    EXPECT_EQ(S().PasswordScramble, "browsed");
 
     SaveChoices();
     EXPECT_EQ(ReadBytes(folder.Path() + "Quelmo.ini").value_or("").substr(0, 7 + stored.size()),
               "DbFile=" + stored);
     Restart();
     EXPECT_EQ(form->Config->text(), QString::fromUtf8(stored));
-    EXPECT_EQ(PasswordScramble, "browsed");
+    EXPECT_EQ(S().PasswordScramble, "browsed");
     ExpectChoicesBack();
 }
 
 TEST_F(NamesTest, TheStatusLineShowsAnActionTextAsTyped) {
     StartAt(2024, 6, 3, 8, 0, 0);
     form->DelayAction->setEditText(QString::fromUtf8("Veille \xc3\xa9t\xc3\xa9"));
+    form->OffActionChange(form->DelayAction); // as typing it does
     form->DelayedOffClick();
     Tick();
     EXPECT_EQ(form->Status->text(),

@@ -28,21 +28,21 @@ protected:
 };
 
 TEST_F(PathsTest, ProgramPathsComeFromTheExecutable) {
-    EXPECT_EQ(ExePath, S + "quelmo");
-    EXPECT_EQ(quelmo::ProgramFolder, S);
-    EXPECT_EQ(ProgramFolderName, LastElement);
+    EXPECT_EQ(ExePath(), S + "quelmo");
+    EXPECT_EQ(quelmo::ProgramFolder(), S);
+    EXPECT_EQ(ProgramFolderName(), LastElement);
     EXPECT_EQ(ProgramFileOsPath(), folder.Path() + "quelmo");
-    ASSERT_FALSE(ProgramDrive.empty());
-    EXPECT_EQ(ProgramDrive.back(), '\\');
-    EXPECT_EQ(S.rfind(ProgramDrive, 0), 0u) << ProgramDrive;
+    ASSERT_FALSE(ProgramDrive().empty());
+    EXPECT_EQ(ProgramDrive().back(), '\\');
+    EXPECT_EQ(S.rfind(ProgramDrive(), 0), 0u) << ProgramDrive();
 }
 
 TEST_F(PathsTest, RunningExecutableWhenNoTestPathIsSet) {
     SetProgramPathForTesting({});
     InitProgramPaths();
-    EXPECT_NE(ExePath.find("config_paths_test"), std::string::npos) << ExePath;
+    EXPECT_NE(ExePath().find("config_paths_test"), std::string::npos) << ExePath();
     // No "Quelmo.ini" beside the test program: its files go to the user's folder.
-    EXPECT_EQ(quelmo::ProgramFolder, S + "xdg-home\\quelmo\\");
+    EXPECT_EQ(quelmo::ProgramFolder(), S + "xdg-home\\quelmo\\");
 }
 
 TEST_F(PathsTest, MakeAbsoluteResolvesAgainstTheProgramFolder) {
@@ -140,12 +140,12 @@ TEST_P(NetworkProgramFolderTest, ProgramDriveFollowsTheFileSystemType) {
                                       " server:/export rw\n");
     InitProgramPaths();
     if (row.network) {
-        EXPECT_EQ(ProgramDrive, "");
+        EXPECT_EQ(ProgramDrive(), "");
         EXPECT_EQ(MakeRelative(S + "x.db"), S + "x.db");
         EXPECT_EQ(ShortPath(S + "x.db"), S + "x.db");
         EXPECT_FALSE(OnProgramDrive(S + "x.db"));
     } else {
-        EXPECT_EQ(ProgramDrive, ToBackslashes(resolved) + "\\");
+        EXPECT_EQ(ProgramDrive(), ToBackslashes(resolved) + "\\");
         EXPECT_EQ(MakeRelative(S + "x.db"), "x.db");
         // The parent lies on the root file system now: another drive.
         EXPECT_EQ(MakeRelative(Parent + "x.db"), Parent + "x.db");
@@ -282,7 +282,7 @@ TEST_F(PathsTest, BrowseForFileAsksTheDialogAndResolves) {
         requests.push_back(request);
         return answer;
     });
-    EXPECT_EQ(BrowseForFile(nullptr, quelmo::ProgramFolder, "sub/Current.db",
+    EXPECT_EQ(BrowseForFile(nullptr, quelmo::ProgramFolder(), "sub/Current.db",
                             "Config Files (*.db)|*.DB", "db"),
               S + "Picked\\Other.DB");
     ASSERT_EQ(requests.size(), 1u);
@@ -292,7 +292,7 @@ TEST_F(PathsTest, BrowseForFileAsksTheDialogAndResolves) {
     EXPECT_EQ(requests[0].folder, folder.Path() + "sub");
 
     answer.reset();
-    EXPECT_EQ(BrowseForFile(nullptr, quelmo::ProgramFolder, "sub/Current.db",
+    EXPECT_EQ(BrowseForFile(nullptr, quelmo::ProgramFolder(), "sub/Current.db",
                             "Config Files (*.db)|*.DB", "db"),
               S + "sub\\Current.db");
     EXPECT_EQ(BrowseForFile(nullptr, "..\\fallback", "", "x|*.x", "x"), S);

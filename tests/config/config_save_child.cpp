@@ -15,14 +15,14 @@ int main(int argc, char** argv) {
     quelmo::InitProgramPaths();
     quelmo::test::FakeHost host;
     quelmo::LoadSettings(host);
-    long n = static_cast<long>(quelmo::WhUsed);
+    long n = static_cast<long>(host.stored.WhUsed);
     std::printf("ready %ld\n", n);
     std::fflush(stdout);
     for (;;) {
         ++n;
-        quelmo::WhUsed = static_cast<double>(n) + 0.75; // the fraction is not stored
-        quelmo::WhSaved = static_cast<double>(2 * n);
-        quelmo::OnPower = static_cast<double>(n % 1000) + 0.5;
+        host.stored.WhUsed = static_cast<double>(n) + 0.75; // the fraction is not stored
+        host.stored.WhSaved = static_cast<double>(2 * n);
+        host.stored.OnPower = static_cast<double>(n % 1000) + 0.5;
         host.config = "cfg" + std::to_string(n) + ".db";
         quelmo::SaveSettings(host);
         std::printf("%ld\n", n);

@@ -73,6 +73,7 @@ inline std::unique_ptr<QTemporaryDir> FolderOnOtherFileSystem(const std::string&
 
 // A main window stand-in that records what the configuration code sets.
 struct FakeHost : ConfigHost {
+    StoredState stored;
     std::string config = "Default.db";
     int on = -1, off = -1, standby = -1;
     bool autoStart = false;
@@ -80,6 +81,7 @@ struct FakeHost : ConfigHost {
     bool saveEnabled = true;
     std::vector<std::string> events;
 
+    StoredState& Stored() override { return stored; }
     std::string ConfigText() const override { return config; }
     void SetConfigText(const std::string& text) override { config = text; }
     void SetRatingEdits(int o, int f, int s) override {

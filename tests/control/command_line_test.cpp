@@ -38,8 +38,8 @@ protected:
     }
     void StartCopy() {
         StartAt(2026, 12, 7, 9, 0, 0);
-        WeekSchedule.fill(1);
-        control = std::make_unique<RemoteControl>(*form);
+        S().WeekSchedule.fill(1);
+        control = std::make_unique<RemoteControl>(*model);
         ASSERT_TRUE(control->Serving());
         Tick();
     }
@@ -54,7 +54,7 @@ TEST_F(CommandLineTest, EachCommandTalksToTheRunningCopy) {
     StartCopy();
     Outcome run = RunProgram({"--switch-off", "5", "--action", "hibernate"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(DelayedOffSeconds, 300);
+    EXPECT_EQ(S().DelayedOffSeconds, 300);
     EXPECT_EQ(form->DelayAction->currentIndex(), 1);
     Tick();
 
@@ -69,12 +69,12 @@ TEST_F(CommandLineTest, EachCommandTalksToTheRunningCopy) {
 
     run = RunProgram({"--now", "--action", "standby"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(DelayedOffSeconds, 12);
+    EXPECT_EQ(S().DelayedOffSeconds, 12);
     EXPECT_EQ(form->DelayAction->currentIndex(), 0);
 
     run = RunProgram({"--cancel"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(DelayedOffSeconds, 0);
+    EXPECT_EQ(S().DelayedOffSeconds, 0);
 
     form->TrayIcon->Minimize();
     run = RunProgram({"--show"});
@@ -107,7 +107,7 @@ TEST_F(CommandLineTest, RefusalsAndMistakesExitWithOneAndSayWhy) {
         const Outcome run = RunProgram(row.arguments);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.err, row.err);
-        EXPECT_EQ(DelayedOffSeconds, 0);
+        EXPECT_EQ(S().DelayedOffSeconds, 0);
         EXPECT_EQ(form->DelayAction->currentIndex(), 0);
     }
 }

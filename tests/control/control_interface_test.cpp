@@ -40,8 +40,8 @@ protected:
         if (const auto& missing = test::PrivateSessionBus::Missing())
             GTEST_SKIP() << *missing;
         StartAt(2026, 12, 7, 9, 0, 0);
-        WeekSchedule.fill(1); // nothing pending
-        control = std::make_unique<RemoteControl>(*form);
+        S().WeekSchedule.fill(1); // nothing pending
+        control = std::make_unique<RemoteControl>(*model);
         ASSERT_TRUE(control->Serving());
         static int serial = 0;
         clientName = QStringLiteral("control-test-client-%1").arg(++serial);
@@ -79,9 +79,9 @@ protected:
     // Lets the signals of the ticks so far arrive.
     void Settle() { QTest::qWait(150); }
     // Scheduled countdown, armed: Monday 10:00–11:00 off.
-    static void OffAtTen() {
-        WeekSchedule.fill(1);
-        std::fill_n(WeekSchedule.begin() + 60, 6, std::uint8_t{0});
+    void OffAtTen() {
+        S().WeekSchedule.fill(1);
+        std::fill_n(S().WeekSchedule.begin() + 60, 6, std::uint8_t{0});
     }
 
     std::unique_ptr<RemoteControl> control;
@@ -96,8 +96,8 @@ TEST_F(ControlInterfaceTest, SwitchOffDoesWhatTheWindowsControlsDo) {
     ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
     EXPECT_EQ(form->DelayAction->currentIndex(), 1);
     EXPECT_EQ(form->DelayMins->value(), 5);
-    EXPECT_EQ(DelayedOffSeconds, 300);
-    EXPECT_FALSE(NowRequested);
+    EXPECT_EQ(S().DelayedOffSeconds, 300);
+    EXPECT_FALSE(S().NowRequested);
     Tick();
     const QVariantMap p = Properties();
     EXPECT_EQ(p.value("Action").toString(), "Hibernate");
@@ -108,17 +108,17 @@ TEST_F(ControlInterfaceTest, SwitchOffDoesWhatTheWindowsControlsDo) {
     ASSERT_EQ(Method(QStringLiteral("SwitchOff"), {60, QString()}).type(),
               QDBusMessage::ReplyMessage);
     EXPECT_EQ(form->DelayAction->currentIndex(), 1);
-    EXPECT_EQ(DelayedOffSeconds, 3600);
+    EXPECT_EQ(S().DelayedOffSeconds, 3600);
 
     ASSERT_EQ(Method(QStringLiteral("SwitchOffNow"), {QStringLiteral("StandBy")}).type(),
               QDBusMessage::ReplyMessage);
     EXPECT_EQ(form->DelayAction->currentIndex(), 0);
-    EXPECT_EQ(DelayedOffSeconds, 12);
-    EXPECT_TRUE(NowRequested);
+    EXPECT_EQ(S().DelayedOffSeconds, 12);
+    EXPECT_TRUE(S().NowRequested);
 
     ASSERT_EQ(Method(QStringLiteral("Cancel")).type(), QDBusMessage::ReplyMessage);
-    EXPECT_EQ(DelayedOffSeconds, 0);
-    EXPECT_FALSE(NowRequested);
+    EXPECT_EQ(S().DelayedOffSeconds, 0);
+    EXPECT_FALSE(S().NowRequested);
     EXPECT_TRUE(form->Resume->isHidden()) << "a delayed switch-off is not resumable";
 }
 
@@ -224,8 +224,8 @@ TEST_F(ControlInterfaceTest, BadArgumentsAreRefusedAndChangeNothing) {
         EXPECT_EQ(reply.errorName(),
                   QString::fromLatin1(row.error) == "InvalidArgs" ? invalid : refused);
         EXPECT_EQ(reply.errorMessage().toStdString(), row.message);
-        EXPECT_EQ(DelayedOffSeconds, 0);
-        EXPECT_FALSE(NowRequested);
+        EXPECT_EQ(S().DelayedOffSeconds, 0);
+        EXPECT_FALSE(S().NowRequested);
         EXPECT_EQ(form->DelayAction->currentIndex(), 0);
         EXPECT_TRUE(form->Abort->isHidden());
         EXPECT_TRUE(form->Resume->isHidden());

@@ -91,7 +91,7 @@ protected:
                              "\n");
         environment.Set("QUELMO_DEVICE_ID", "0000001E"); // 30 s into each minute
         StartAt(2026, 12, 7, 9, 0, 0);
-        ASSERT_EQ(WeekSchedule[0], 1) << "loaded at start-up";
+        ASSERT_EQ(S().WeekSchedule[0], 1) << "loaded at start-up";
     }
     // Ticks for `seconds`, letting each check's answer arrive before the next tick.
     void Run(int seconds) {
@@ -99,7 +99,7 @@ protected:
             Tick();
             QElapsedTimer waited;
             waited.start();
-            while (form->Refresh().Busy() && waited.elapsed() < 10000)
+            while (model->Refresh().Busy() && waited.elapsed() < 10000)
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         }
     }
@@ -111,7 +111,7 @@ TEST_F(RefreshTest, FollowsTheServerWithinOnePeriod) {
     const std::size_t atStart = Requests();
     server.Serve(Database(true));
     Run(61);
-    EXPECT_EQ(WeekSchedule[0], 0) << "the changed database is loaded";
+    EXPECT_EQ(S().WeekSchedule[0], 0) << "the changed database is loaded";
     ASSERT_EQ(server.Conditions().size(), atStart + 1);
     Run(60);
     const std::vector<std::string> conditions = server.Conditions();
@@ -136,7 +136,7 @@ TEST_F(RefreshTest, WhatKeepsTheLastGoodCopy) {
         server.Serve(row.body, row.status);
         Run(60);
         EXPECT_EQ(server.Conditions().size(), before + 1) << row.name;
-        EXPECT_EQ(WeekSchedule[0], 1) << row.name;
+        EXPECT_EQ(S().WeekSchedule[0], 1) << row.name;
         EXPECT_NE(test::ReadBytes(folder.Path() + "LocalCopy.db")->find("Mon=111111"),
                   std::string::npos)
             << row.name;
@@ -153,9 +153,9 @@ TEST_F(RefreshTest, NoCheckWhileThePanelIsUnlockedOrWhenOff) {
     form->SetConfigUnlocked(false);
     Run(2);
     EXPECT_EQ(server.Conditions().size(), before + 1) << "the missed check once it locks";
-    EXPECT_EQ(WeekSchedule[0], 0);
+    EXPECT_EQ(S().WeekSchedule[0], 0);
 
-    form.reset();
+    Stop();
     StartWithRefresh(0);
     const std::size_t unrefreshed = Requests();
     Run(180);

@@ -87,17 +87,17 @@ TEST_F(ReportHostTest, WhereTheReportGoes) {
             EXPECT_EQ(targets.back(), "/Quelmo/setup/QuelmoV.php?kwu=0,&kws=0,&did=0A1B2C3D")
                 << row.name;
         }
-        form.reset();
+        Stop();
     }
 }
 
 TEST_F(ReportHostTest, SavingKeepsTheFleetSettings) {
     StartWith("ReportHost=\nRefreshMinutes=15");
-    SaveSettings(*form);
-    Fleet = {};
-    LoadSettings(*form);
-    EXPECT_EQ(Fleet.reportHost, std::optional<std::string>(""));
-    EXPECT_EQ(Fleet.refreshMinutes, std::optional<int>(15));
+    SaveSettings(*model);
+    S().Fleet = {};
+    LoadSettings(*model);
+    EXPECT_EQ(S().Fleet.reportHost, std::optional<std::string>(""));
+    EXPECT_EQ(S().Fleet.refreshMinutes, std::optional<int>(15));
 }
 
 } // namespace

@@ -31,8 +31,8 @@ protected:
     // Monday 09:00 with nothing scheduled, the notification following the window.
     void StartWindow() {
         StartAt(2026, 12, 7, 9, 0, 0);
-        WeekSchedule.fill(1);
-        notification = std::make_unique<CountdownNotification>(*form);
+        S().WeekSchedule.fill(1);
+        notification = std::make_unique<CountdownNotification>(*model);
     }
     void TearDown() override {
         notification.reset();
@@ -98,9 +98,9 @@ TEST_F(CountdownNotificationTest, ComesInTheLastTenMinutesAndIsReplacedAtEachMin
 
     // The person chooses "Cancel" in the notification: as the Abort button.
     ASSERT_TRUE(EmitAction(1, QStringLiteral("Cancel")));
-    EXPECT_TRUE(QTest::qWaitFor([] { return DelayedOffSeconds == 0; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return S().DelayedOffSeconds == 0; }, 5000));
     EXPECT_TRUE(form->Abort->isHidden());
-    EXPECT_FALSE(NowRequested);
+    EXPECT_FALSE(S().NowRequested);
     EXPECT_FALSE(tray.state.attention);
     EXPECT_TRUE(WaitForCalls("CloseNotification", 1));
     EXPECT_EQ(Calls("CloseNotification")[0], "CloseNotification 1");
@@ -118,7 +118,7 @@ TEST_F(CountdownNotificationTest, ShowBringsTheWindowAndCancellingInTheWindowClo
     form->TrayIcon->Minimize();
     ASSERT_TRUE(EmitAction(1, QStringLiteral("Show")));
     EXPECT_TRUE(QTest::qWaitFor([this] { return !form->isHidden(); }, 5000));
-    EXPECT_EQ(DelayedOffSeconds, 11) << "showing cancels nothing";
+    EXPECT_EQ(S().DelayedOffSeconds, 11) << "showing cancels nothing";
 
     form->AbortClick();
     Tick();

@@ -44,8 +44,8 @@ protected:
     // Starts on Monday 2026-12-07 at 09:mm:ss with the given off slots, else on all week.
     void StartWith(int offFrom, int offSlots, int minute, int second) {
         StartAt(2026, 12, 7, 9, minute, second);
-        WeekSchedule.fill(1);
-        std::fill_n(WeekSchedule.begin() + 9 * 6 + offFrom, offSlots, std::uint8_t{0});
+        S().WeekSchedule.fill(1);
+        std::fill_n(S().WeekSchedule.begin() + 9 * 6 + offFrom, offSlots, std::uint8_t{0});
         Tick(); // TimeToNextOn from this schedule
     }
     double WakeSecondsLeft() {
@@ -93,8 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
 // A failing wake-up timer says so, but only once the suspend is no longer held back.
 TEST_F(FormTest, ASuspendIsNotHeldBackByTheWakeUpTimersNotice) {
     StartAt(2026, 12, 7, 9, 0, 0);
-    WeekSchedule.fill(1);
-    std::fill_n(WeekSchedule.begin() + 9 * 6, 6, std::uint8_t{0}); // on again at 10:00
+    S().WeekSchedule.fill(1);
+    std::fill_n(S().WeekSchedule.begin() + 9 * 6, 6, std::uint8_t{0}); // on again at 10:00
     Tick();
     doubles.wake.answer = platform::WakeArmResult::NotSupported;
     recorder.notices.clear();

@@ -28,7 +28,7 @@ class Fallback : public LogindFormTest, public ::testing::WithParamInterface<Fal
 TEST_P(Fallback, FollowsTheTableAskingAllThreeQuestionsInOrder) {
     const FallbackRow& row = GetParam();
     Start();
-    ASSERT_TRUE(StartupComplete);
+    ASSERT_TRUE(S().StartupComplete);
     ASSERT_TRUE(events.empty()) << "logind allows everything at start-up";
     QComboBox* list = row.delayList ? form->DelayAction : form->OffAction;
     if (row.selected >= 0)
@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(LogindFormTest, AHangingLogindCostsAboutASecondAndCountsAsNotAllowed) {
     Start();
-    form->OffAction->setCurrentIndex(1);
+    model->SetActionIndex(ActionList::Off, 1);
     ASSERT_TRUE(mock->AddMethod("CanHibernate", "", "s", "time.sleep(3)\nret = 'yes'"));
     QElapsedTimer timer;
     timer.start();
@@ -103,7 +103,7 @@ TEST_F(LogindFormTest, AHangingLogindCostsAboutASecondAndCountsAsNotAllowed) {
 TEST_F(LogindFormTest, WithoutStandbyStartUpFallsBackFourTimes) {
     ASSERT_TRUE(SetAnswer("CanSuspend", "na"));
     Start();
-    ASSERT_TRUE(StartupComplete);
+    ASSERT_TRUE(S().StartupComplete);
     const std::string notice = "Standby\nnot available\nwill use Hibernate" + kAdvice;
     // Both lists before the configuration is loaded, and both again after: it asks for StandBy.
     EXPECT_EQ(notices, std::vector<std::string>(4, notice));

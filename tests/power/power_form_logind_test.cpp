@@ -53,12 +53,12 @@ protected:
     // Monday 3 June 2024: on all week but for Monday 10:00 to 10:10.
     void StartBeforeTheOffSlot(int hour, int minute, int second) {
         StartAt(2024, 6, 3, hour, minute, second);
-        ASSERT_TRUE(StartupComplete);
+        ASSERT_TRUE(S().StartupComplete);
         for (int day = 0; day < 7; ++day)
-            SetDayFromString(day, std::string(SlotsPerDay, '1'));
+            SetDayFromString(S().WeekSchedule, day, std::string(SlotsPerDay, '1'));
         std::string monday(SlotsPerDay, '1');
         monday[60] = '0';
-        SetDayFromString(0, monday);
+        SetDayFromString(S().WeekSchedule, 0, monday);
         arms.clear();
         mock->ClearCalls();
     }
@@ -88,7 +88,7 @@ TEST_F(SwitchOffTest, DelayedStandByAndHibernateEndInSuspendAndHibernate) {
     for (const auto& [code, call] :
          {std::pair{0, "Suspend True"}, std::pair{1, "Hibernate True"}}) {
         StartBeforeTheOffSlot(8, 0, 0);
-        form->DelayAction->setCurrentIndex(code);
+        model->SetActionIndex(ActionList::Delay, code);
         form->DelayMins->setValue(1);
         form->DelayedOffClick();
         Tick(59);
@@ -97,18 +97,18 @@ TEST_F(SwitchOffTest, DelayedStandByAndHibernateEndInSuspendAndHibernate) {
         EXPECT_EQ(Requests(mock->Calls()), std::vector<std::string>{call});
         // Armed for the next switch-on (10:10, 2:09:00 after the switch-off), before the call.
         ASSERT_EQ(arms.size(), 1u);
-        EXPECT_EQ(arms[0].due, WakeDueTime(TimeToNextOn));
-        EXPECT_NEAR(TimeToNextOn * 86400, 2 * 3600 + 9 * 60, 1.0);
+        EXPECT_EQ(arms[0].due, WakeDueTime(S().TimeToNextOn));
+        EXPECT_NEAR(S().TimeToNextOn * 86400, 2 * 3600 + 9 * 60, 1.0);
         EXPECT_TRUE(Requests(arms[0].callsBefore).empty());
-        EXPECT_NEAR(WakeSecondsLeft(), TimeToNextOn * 86400, 2.0);
+        EXPECT_NEAR(WakeSecondsLeft(), S().TimeToNextOn * 86400, 2.0);
         EXPECT_TRUE(form->Abort->isHidden());
-        form.reset();
+        Stop();
     }
 }
 
 TEST_F(SwitchOffTest, DelayedShutDownIsTimedTenSecondsAheadWithTheWallMessage) {
     StartBeforeTheOffSlot(8, 0, 0);
-    form->DelayAction->setCurrentIndex(2);
+    model->SetActionIndex(ActionList::Delay, 2);
     form->DelayMins->setValue(1);
     form->DelayedOffClick();
     Tick(60);
@@ -126,7 +126,7 @@ TEST_F(SwitchOffTest, ARefusedShutDownIsFollowedByTheCancel) {
     StartBeforeTheOffSlot(8, 0, 0);
     ASSERT_TRUE(mock->Fail("ScheduleShutdown", "st", ""));
     mock->ClearCalls();
-    form->DelayAction->setCurrentIndex(2);
+    model->SetActionIndex(ActionList::Delay, 2);
     form->DelayMins->setValue(1);
     form->DelayedOffClick();
     Tick(60);
@@ -144,15 +144,15 @@ TEST_F(SwitchOffTest, ADelayedShutDownWaitsForThePersonToAuthorizeWhileTheTicksG
     StartBeforeTheOffSlot(8, 0, 0);
     ASSERT_TRUE(mock->AuthorizeAfter("ScheduleShutdown", "st", 2.5));
     mock->ClearCalls();
-    form->DelayAction->setCurrentIndex(2);
+    model->SetActionIndex(ActionList::Delay, 2);
     form->DelayMins->setValue(1);
     form->DelayedOffClick();
     Tick(59);
     form->AttachTick(); // Timer1's own ticks, as in the running program
-    const int ticksBefore = TickCount;
+    const int ticksBefore = S().TickCount;
     Tick();
     form->DetachTick();
-    EXPECT_GE(TickCount - ticksBefore, 2) << "Timer1 ticked while the person answered";
+    EXPECT_GE(S().TickCount - ticksBefore, 2) << "Timer1 ticked while the person answered";
     const auto calls = Requests(mock->Calls());
     ASSERT_EQ(calls.size(), 2u) << ::testing::PrintToString(calls);
     EXPECT_EQ(calls[1].rfind("ScheduleShutdown \"poweroff\" ", 0), 0u);
@@ -172,8 +172,8 @@ TEST_F(SwitchOffTest, NowSuspendsAfterTwelveTicksAndWakesAMinuteLater) {
 
 TEST_F(SwitchOffTest, TheScheduleHibernatesInTheLastSecondBeforeTheOffSlot) {
     StartBeforeTheOffSlot(9, 49, 0);
-    StartTime = 0; // long since started: the start-up guard stays quiet
-    form->OffAction->setCurrentIndex(1);
+    S().StartTime = 0; // long since started: the start-up guard stays quiet
+    model->SetActionIndex(ActionList::Off, 1);
     Tick(658); // to 09:59:58
     EXPECT_TRUE(Requests(mock->Calls()).empty());
     EXPECT_FALSE(form->Abort->isHidden());
@@ -232,11 +232,11 @@ TEST_F(LogindFormTest, NoLogindOnTheBusAbortsStartUpWithoutSaving) {
     ASSERT_TRUE(empty.Ok()) << empty.Failure();
     platform::SetPowerManagerForTesting(platform::MakeLogindPowerManager(empty.Address()));
     Start();
-    EXPECT_FALSE(StartupComplete);
+    EXPECT_FALSE(S().StartupComplete);
     EXPECT_EQ(notices,
               std::vector<std::string>{"Could not reach the power manager (logind) - Aborting"});
     EXPECT_TRUE(form->isHidden());
-    form.reset();
+    Stop();
     EXPECT_EQ(QFileInfo(QString::fromStdString(folder.Path() + "Quelmo.ini")).size(), 0)
         << "the portable copy's empty settings file stays as it was";
 }
@@ -245,7 +245,7 @@ TEST_F(LogindFormTest, NoSystemBusAtAllAbortsStartUpToo) {
     platform::SetPowerManagerForTesting(
         platform::MakeLogindPowerManager("unix:path=/nonexistent/quelmo-system-bus"));
     Start();
-    EXPECT_FALSE(StartupComplete);
+    EXPECT_FALSE(S().StartupComplete);
     EXPECT_EQ(notices,
               std::vector<std::string>{"Could not reach the power manager (logind) - Aborting"});
 }
@@ -253,7 +253,7 @@ TEST_F(LogindFormTest, NoSystemBusAtAllAbortsStartUpToo) {
 TEST_F(LogindFormTest, ARefusedPowerOffShowsThePrivilegeNoticeAndGoesOn) {
     ASSERT_TRUE(SetAnswer("CanPowerOff", "no"));
     Start();
-    EXPECT_TRUE(StartupComplete);
+    EXPECT_TRUE(S().StartupComplete);
     ASSERT_FALSE(notices.empty());
     EXPECT_EQ(notices.front(),
               "Power-off is not permitted\n(polkit: org.freedesktop.login1.power-off)");
@@ -272,7 +272,7 @@ TEST_F(LogindFormTest, LogindFallingSilentAfterConnectShowsCannotObtainAndGoesOn
                                     "name='org.freedesktop.DBus.Error.NoReply')\n"
                                     "ret = 'yes'"));
     Start();
-    EXPECT_TRUE(StartupComplete);
+    EXPECT_TRUE(S().StartupComplete);
     ASSERT_FALSE(notices.empty());
     EXPECT_EQ(notices.front(), "Cannot obtain ShutDown privileges");
     EXPECT_FALSE(form->isHidden());

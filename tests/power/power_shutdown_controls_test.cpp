@@ -16,7 +16,7 @@ class ShutdownControls : public FormTest {
 protected:
     void SetUp() override {
         StartAt(2024, 6, 3, 8, 0, 0);
-        ASSERT_TRUE(StartupComplete);
+        ASSERT_TRUE(S().StartupComplete);
     }
     // Types into the minutes field without leaving it, so the spin box has not committed.
     void TypeMinutes(const QString& text) {
@@ -35,7 +35,7 @@ TEST_F(ShutdownControls, SwitchOffTakesTheMinutesAsTyped) {
         form->DelayMins->setValue(30);
         TypeMinutes(row.typed);
         form->DelayedOffClick();
-        EXPECT_EQ(DelayedOffSeconds, row.seconds) << row.typed.toStdString();
+        EXPECT_EQ(S().DelayedOffSeconds, row.seconds) << row.typed.toStdString();
         EXPECT_TRUE(form->Abort->isHidden());
         EXPECT_TRUE(form->Resume->isHidden());
     }
@@ -43,21 +43,21 @@ TEST_F(ShutdownControls, SwitchOffTakesTheMinutesAsTyped) {
 
 TEST_F(ShutdownControls, NowThenSwitchOffIsAnOrdinaryDelayedSwitchOff) {
     form->NowButtonClick();
-    EXPECT_EQ(DelayedOffSeconds, 12);
-    EXPECT_TRUE(NowRequested);
+    EXPECT_EQ(S().DelayedOffSeconds, 12);
+    EXPECT_TRUE(S().NowRequested);
     EXPECT_FALSE(form->Abort->isHidden());
     EXPECT_TRUE(form->Resume->isHidden());
     form->DelayMins->setValue(5);
     form->DelayedOffClick();
-    EXPECT_FALSE(NowRequested);
-    EXPECT_EQ(DelayedOffSeconds, 300);
+    EXPECT_FALSE(S().NowRequested);
+    EXPECT_EQ(S().DelayedOffSeconds, 300);
 }
 
 TEST_F(ShutdownControls, CancelEndsADelayedCountdownButOnlyPausesAScheduledOne) {
     form->NowButtonClick();
     form->AbortClick();
-    EXPECT_EQ(DelayedOffSeconds, 0);
-    EXPECT_FALSE(NowRequested);
+    EXPECT_EQ(S().DelayedOffSeconds, 0);
+    EXPECT_FALSE(S().NowRequested);
     EXPECT_TRUE(form->Abort->isHidden());
     EXPECT_TRUE(form->Resume->isHidden()) << "nothing to resume";
 
@@ -71,17 +71,17 @@ TEST_F(ShutdownControls, CancelEndsADelayedCountdownButOnlyPausesAScheduledOne) 
 }
 
 TEST_F(ShutdownControls, SaveTakesOverTheRatingsAndTurnsTheCaptionBlack) {
-    form->SetRatingEdits(80, 0, 3);
+    model->SetRatingEdits(80, 0, 3);
     form->SetConfigUnlocked(true); // a red Save comes from a password change, so unlocked
     QPalette red = form->Save->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
         red.setColor(group, QPalette::ButtonText, Qt::red);
     form->Save->setPalette(red);
-    OnPower = OffPower = SbyPower = -1;
+    S().OnPower = S().OffPower = S().SbyPower = -1;
     form->SaveClick();
-    EXPECT_EQ(OnPower, 80.0);
-    EXPECT_EQ(OffPower, 0.0);
-    EXPECT_EQ(SbyPower, 3.0);
+    EXPECT_EQ(S().OnPower, 80.0);
+    EXPECT_EQ(S().OffPower, 0.0);
+    EXPECT_EQ(S().SbyPower, 3.0);
     EXPECT_EQ(form->Save->palette().color(QPalette::Active, QPalette::ButtonText),
               QColor(Qt::black));
     EXPECT_EQ(form->Save->palette().color(QPalette::Inactive, QPalette::ButtonText),

@@ -19,7 +19,8 @@ std::vector<int> TimerFds() {
         char target[64] = {};
         const std::string link = std::string("/proc/self/fd/") + entry->d_name;
         if (::readlink(link.c_str(), target, sizeof target - 1) > 0 &&
-            std::string(target) == "anon_inode:[timerfd]")
+            std::string(target) == "anon_inode:[timerfd]" &&
+            ClockIdOf(std::atoi(entry->d_name)) != CLOCK_REALTIME)
             fds.push_back(std::atoi(entry->d_name));
     }
     if (dir)

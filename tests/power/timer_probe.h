@@ -5,7 +5,8 @@
 
 namespace quelmo::test {
 
-// The descriptors of this process that are timerfds.
+// The descriptors of this process that are timerfds on a boot-time clock: the wake-up timer's,
+// not the program's own wall-clock alarm.
 std::vector<int> TimerFds();
 // The fd's clock as /proc/self/fdinfo tells it, −1 when unknown.
 int ClockIdOf(int fd);

@@ -24,9 +24,11 @@ protected:
     test::TestClock clock;
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
     ScheduleRows rows;
+    WeekTable WeekSchedule{};
     int paints = 0;
 
     void SetUp() override {
+        rows.week = &WeekSchedule;
         window->resize(600, 7 * 18);
         for (int i = 0; i < 7; ++i) {
             rows.rows[i] = new ScheduleRow(window.get());

@@ -11,6 +11,18 @@ namespace {
 
 constexpr double kSec = 1.0 / 86400;
 
+// The table the tests fill, and the schedule's functions on it.
+WeekTable WeekSchedule{};
+double TimeToNextSwitchAt(DayCount now, int state) {
+    return quelmo::TimeToNextSwitchAt(WeekSchedule, now, state);
+}
+void SetDayFromString(int day, std::string_view text) {
+    quelmo::SetDayFromString(WeekSchedule, day, text);
+}
+std::string DayStringOf(int day) {
+    return quelmo::DayStringOf(WeekSchedule, day);
+}
+
 // 2026-12-07 is a Monday.
 DayCount Monday(int hour, int minute, int second) {
     return EncodeDayCount(2026, 12, 7, hour, minute, second, 0);
@@ -95,7 +107,7 @@ TEST(TimeToNextSwitchTest, ReadsTheClock) {
     clock.SetLocal(2026, 7, 7, 10, 5, 0); // a Tuesday in summer time
     Fill(1);
     SetSlot(1, 61, 0);
-    EXPECT_DOUBLE_EQ(TimeToNextSwitch(0), 300 * kSec);
+    EXPECT_DOUBLE_EQ(TimeToNextSwitchAt(WallClockNow(), 0), 300 * kSec);
     setenv("TZ", "UTC", 1);
 }
 

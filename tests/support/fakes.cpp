@@ -116,6 +116,7 @@ TestClock::TestClock() {
 }
 TestClock::~TestClock() {
     platform::SetTestClock(std::nullopt);
+    platform::SetTestMonotonic(std::nullopt);
 }
 
 void TestClock::SetLocal(int year, int month, int day, int hour, int minute, int second, int ms) {
@@ -134,7 +135,9 @@ void TestClock::SetLocal(int year, int month, int day, int hour, int minute, int
 }
 
 void TestClock::Advance(double seconds) {
-    const auto total = static_cast<std::int64_t>(std::llround(seconds * 1000)) + millis;
+    const auto step = static_cast<std::int64_t>(std::llround(seconds * 1000));
+    awakeMillis += step;
+    const auto total = step + millis;
     utcSeconds += total / 1000;
     millis = static_cast<int>(total % 1000);
     if (millis < 0) {
@@ -146,6 +149,7 @@ void TestClock::Advance(double seconds) {
 
 void TestClock::Apply() {
     platform::SetTestClock(platform::UtcTime{utcSeconds, millis});
+    platform::SetTestMonotonic(awakeMillis);
 }
 
 ScopedEnvironment::~ScopedEnvironment() {

@@ -131,10 +131,12 @@ struct NoticeRecorder {
     ~NoticeRecorder();
 };
 
-// The clock, set to a local wall-clock time in the zone of TZ.
+// The clock, set to a local wall-clock time in the zone of TZ, and the time the machine has
+// been awake, which only Advance moves: setting the clock, or a suspend, leaves it.
 struct TestClock {
     std::int64_t utcSeconds = 0;
     int millis = 0;
+    std::int64_t awakeMillis = 1'000'000;
     TestClock();
     ~TestClock();
     // Sets the clock to a local time (in TZ) and applies it.

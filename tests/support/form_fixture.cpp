@@ -13,12 +13,14 @@ void FormTest::StartAt(int year, int month, int day, int hour, int minute, int s
 }
 
 void FormTest::Start() {
-    // A window destroyed before leaves the application told to exit, and a fetch's wait gives
-    // up at once while it is: a pass through the main loop clears that.
+    Stop();
+    // A model ended before leaves the application told to exit, and a fetch's wait gives up at
+    // once while it is: a pass through the main loop clears that.
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
     SetProductWebHost(webHost);
-    form = std::make_unique<TForm1>();
+    model = std::make_unique<Model>();
+    form = std::make_unique<TForm1>(*model);
     form->DetachTick();
 }
 
@@ -29,8 +31,13 @@ void FormTest::Tick(int count) {
     }
 }
 
-void FormTest::TearDown() {
+void FormTest::Stop() {
     form.reset();
+    model.reset();
+}
+
+void FormTest::TearDown() {
+    Stop();
 }
 
 } // namespace quelmo::test

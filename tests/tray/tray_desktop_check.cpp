@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tray on a real X server and session bus: our StatusNotifierItem against a watcher
 // stand-in, Qt's XEmbed icon in a real tray (trayer), no tray at all, and a second start.
-#include "app/companions.h"
 #include "control/remote_control.h"
 #include "platform/instance_lock.h"
 #include "schedule/week_schedule.h"
@@ -47,13 +46,16 @@ protected:
         if (const auto& missing = DesktopSession::Missing())
             GTEST_SKIP() << *missing;
         platform::SetNotificationAreaFactoryForTesting(nullptr); // the desktop's own
-        AddRemoteControl();                                      // a second start asks through it
     }
     void TearDown() override {
+        control.reset();
         test::FormTest::TearDown();
-        ClearCompanions();
     }
-    void StartForm() { StartAt(2026, 12, 7, 9, 0, 0); }
+    void StartForm() {
+        StartAt(2026, 12, 7, 9, 0, 0);
+        control = std::make_unique<RemoteControl>(*model); // a second start asks through it
+    }
+    std::unique_ptr<RemoteControl> control;
     static bool WaitFor(const std::function<bool()>& condition, int ms = 10000) {
         return QTest::qWaitFor(condition, ms);
     }
@@ -215,8 +217,8 @@ TEST_F(TrayDesktopTest, TheItemAnswersEveryPropertyAndAsksForAttention) {
     mStatusRelay.seen = nullptr;
 
     // The status line is the tool tip: Monday 10:00–11:00 off.
-    WeekSchedule.fill(1);
-    std::fill_n(WeekSchedule.begin() + 60, 6, std::uint8_t{0});
+    S().WeekSchedule.fill(1);
+    std::fill_n(S().WeekSchedule.begin() + 60, 6, std::uint8_t{0});
     Tick();
     const QDBusArgument tip = qvariant_cast<QDBusArgument>(
         qdbus_cast<QVariantMap>(all().arguments().front()).value("ToolTip"));
@@ -271,7 +273,7 @@ TEST_F(TrayDesktopTest, TheWindowComesBackWhereItWas) {
         QTest::qWait(500); // the window manager has placed it
         EXPECT_EQ(form->geometry(), before);
     }
-    form.reset();
+    Stop();
     openbox.terminate();
     openbox.waitForFinished(5000);
 }
@@ -370,7 +372,7 @@ TEST_F(TrayDesktopTest, AnXembedTrayHostsTheIconAndEachButtonRestoresOnce) {
         click({QStringLiteral("--repeat"), QStringLiteral("2"), QStringLiteral("--delay"),
                QStringLiteral("80"), QStringLiteral("1")});
     });
-    form.reset();
+    Stop();
     trayer.terminate();
     trayer.waitForFinished(5000);
 }

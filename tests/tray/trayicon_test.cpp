@@ -210,7 +210,7 @@ TEST_F(TrayFormTest, AFarCountdownRedrawsTheToolTipOnceAMinute) {
     ASSERT_EQ(tray.state.toolTips.size(), 1) << tray.state.toolTips.join(" | ").toStdString();
     EXPECT_EQ(tray.state.toolTip.toStdString(), "PC will StandBy in 12:19:00 Hours")
         << "a minute on";
-    EXPECT_EQ(form->TrayIcon->Hint(), form->StatusText()) << "the icon holds the latest";
+    EXPECT_EQ(form->TrayIcon->Hint(), S().StatusText) << "the icon holds the latest";
 }
 
 TEST_F(TrayFormTest, TheWindowMakesItsIconAsTheProgramNeedsIt) {
