@@ -222,6 +222,16 @@ struct Language {
 const Language kLanguages[] = {
     {"en_GB:de", "Hibernate", "PC will StandBy in 59:58 Minutes (But Aborted!)", "Cancel"},
     {"de", "Ruhezustand", "PC: Standby in 59:58 Minuten (abgebrochen!)", "Abbrechen"},
+    {"fr", "Hibernation", "PC\u00a0: Veille dans 59:58 min (annulée\u00a0!)", "Annuler"},
+    {"es", "Hibernación", "PC: Reposo en 59:58 min (¡cancelado!)", "Cancelar"},
+    {"it", "Ibernazione", "PC: Sospensione tra 59:58 min (annullato!)", "Annulla"},
+    {"nl", "Winterslaap", "PC: Standby over 59:58 min (afgebroken!)", "Annuleren"},
+    {"pl", "Hibernacja", "PC: Uśpienie za 59:58 min (anulowano!)", "Anuluj"},
+    {"pt_BR", "Hibernar", "Suspender o PC em 59:58 min (cancelado!)", "Cancelar"},
+    {"cs", "Hibernace", "PC: Uspání za 59:58 min (zrušeno!)", "Zrušit"},
+    {"sv", "Dvala", "PC: Viloläge om 59:58 min (avbrutet!)", nullptr},
+    {"ru", "Гибернация", "ПК: Сон через 59:58 мин (отменено!)", "Отмена"},
+    {"uk", "Гібернація", "ПК: Очікування через 59:58 хв (скасовано!)", "Скасувати"},
 };
 
 class LanguageTest : public FormTest {
