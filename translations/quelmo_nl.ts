@@ -109,7 +109,7 @@ komen niet overeen</translation>
     </message>
     <message>
         <source>Exit!</source>
-        <translation>Stop!</translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Scheduled Off Action</source>

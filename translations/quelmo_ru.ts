@@ -125,7 +125,7 @@ do not match</source>
     </message>
     <message>
         <source>LogOff</source>
-        <translation>Выйти</translation>
+        <translation>Заблок.</translation>
     </message>
     <message>
         <source>Help</source>

@@ -57,7 +57,7 @@ do not match</source>
     </message>
     <message>
         <source>Load</source>
-        <translation>Завантаж.</translation>
+        <translation>Відкрити</translation>
     </message>
     <message>
         <source>Login</source>
@@ -125,7 +125,7 @@ do not match</source>
     </message>
     <message>
         <source>LogOff</source>
-        <translation>Вийти</translation>
+        <translation>Заблок.</translation>
     </message>
     <message>
         <source>Help</source>
