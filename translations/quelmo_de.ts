@@ -324,7 +324,7 @@ wird nicht unterstützt</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation>Stunden</translation>
+        <translation>Std.</translation>
     </message>
     <message>
         <source>Minutes</source>

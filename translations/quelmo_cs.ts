@@ -1,0 +1,354 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs">
+<context>
+    <name>Quelmo</name>
+    <message>
+        <source>Quelmo!</source>
+        <translation>Quelmo!</translation>
+    </message>
+    <message>
+        <source>New password
+is too short</source>
+        <translation>Nové heslo
+je příliš krátké</translation>
+    </message>
+    <message>
+        <source>New password and confirmation
+do not match</source>
+        <translation>Nové heslo a potvrzení
+se neshodují</translation>
+    </message>
+    <message>
+        <source>Config Files</source>
+        <translation>Konfigurační soubory</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Hibernace</translation>
+    </message>
+    <message>
+        <source>Delayed Switch Off</source>
+        <translation>Odložené vypnutí</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfigurace</translation>
+    </message>
+    <message>
+        <source>Delayed Off</source>
+        <translation>Odložené vypnutí</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Vypnout</translation>
+    </message>
+    <message>
+        <source>Cancel Shutdown</source>
+        <translation>Zrušit vypnutí</translation>
+    </message>
+    <message>
+        <source>Config.</source>
+        <translation>Konfig.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Vybrat</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Načíst</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Přihlásit</translation>
+    </message>
+    <message>
+        <source>    New Password</source>
+        <translation>           Nové heslo</translation>
+    </message>
+    <message>
+        <source>        Confirm</source>
+        <translation>              Potvrzení</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Změnit</translation>
+    </message>
+    <message>
+        <source>Resume Shutdown</source>
+        <translation>Obnovit vypnutí</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Spotřeba</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Úspora</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Mins</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>PC Power Consumption (Watts)</source>
+        <translation>Příkon počítače (W)</translation>
+    </message>
+    <message>
+        <source>This is just used to estimate the power saved by using Quelmo!</source>
+        <translation>Slouží jen k odhadu energie, kterou Quelmo! ušetří</translation>
+    </message>
+    <message>
+        <source>On               Off          Standby</source>
+        <translation>Zapnuto     Vypnuto    Uspání</translation>
+    </message>
+    <message>
+        <source>Exit!</source>
+        <translation>Konec!</translation>
+    </message>
+    <message>
+        <source>Scheduled Off Action</source>
+        <translation>Plánovaná akce</translation>
+    </message>
+    <message>
+        <source>Show Details</source>
+        <translation>Podrobnosti</translation>
+    </message>
+    <message>
+        <source>Now!</source>
+        <translation>Hned!</translation>
+    </message>
+    <message>
+        <source>LogOff</source>
+        <translation>Zamkni</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Nápověda</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>Monday</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Tuesday</comment>
+        <translation>Ú</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>Wednesday</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Thursday</comment>
+        <translation>Č</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>Friday</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Saturday</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Sunday</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Standby
+not available
+will use Hibernate</source>
+        <translation>Uspání
+není k dispozici
+bude použita hibernace</translation>
+    </message>
+    <message>
+        <source>Standby
+not available</source>
+        <translation>Uspání
+není k dispozici</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available
+will use Standby</source>
+        <translation>Hibernace
+není k dispozici
+bude použito uspání</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available</source>
+        <translation>Hibernace
+není k dispozici</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Hibernate</source>
+        <translation>Vypnutí
+není k dispozici
+bude použita hibernace</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Standby</source>
+        <translation>Vypnutí
+není k dispozici
+bude použito uspání</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available</source>
+        <translation>Vypnutí
+není k dispozici</translation>
+    </message>
+    <message>
+        <source>Bad Power
+option selection</source>
+        <translation>Neplatná volba
+napájení</translation>
+    </message>
+    <message>
+        <source>Quelmo! is already running
+on this machine</source>
+        <translation>Quelmo! již běží
+na tomto počítači</translation>
+    </message>
+    <message>
+        <source>Cannot obtain ShutDown privileges</source>
+        <translation>Chybí oprávnění k vypnutí</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>hod.</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>PC will %1 in %2</source>
+        <translation>PC: %1 za %2</translation>
+    </message>
+    <message>
+        <source> (But Aborted!)</source>
+        <translation> (zrušeno!)</translation>
+    </message>
+    <message>
+        <source>Pending scheduled shutdown ignored
+as Quelmo! has just been started</source>
+        <translation>Čekající plánované vypnutí přeskočeno,
+protože Quelmo! byl právě spuštěn</translation>
+    </message>
+    <message>
+        <source>Hide Details</source>
+        <translation>Skrýt podrobnosti</translation>
+    </message>
+    <message>
+        <source>Quelmo! V1.14</source>
+        <translation>Quelmo! V1.14</translation>
+    </message>
+    <message>
+        <source>Could not reach the power manager (logind) - Aborting</source>
+        <translation>Správce napájení (logind) je nedostupný - Přerušeno</translation>
+    </message>
+    <message>
+        <source>Power-off is not permitted
+(polkit: org.freedesktop.login1.power-off)</source>
+        <translation>Vypnutí není povoleno
+(polkit: org.freedesktop.login1.power-off)</translation>
+    </message>
+    <message>
+        <source>%1
+is not permitted</source>
+        <translation>%1
+není povoleno</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be created
+</source>
+        <translation>Časovač probuzení (timerfd)
+nelze vytvořit
+</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be set</source>
+        <translation>Časovač probuzení (timerfd)
+nelze nastavit</translation>
+    </message>
+    <message>
+        <source>
+Check the system&apos;s
+power settings</source>
+        <translation>
+Zkontrolujte nastavení
+napájení systému</translation>
+    </message>
+    <message>
+        <source>Start at log-in</source>
+        <translation>Spustit po přihlášení</translation>
+    </message>
+    <message>
+        <source>PC Power Settings</source>
+        <translation>Nastavení napájení</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Změna hesla</translation>
+    </message>
+    <message>
+        <source> Sys Error: </source>
+        <translation> Systémová chyba: </translation>
+    </message>
+    <message>
+        <source> Error: </source>
+        <translation> Chyba: </translation>
+    </message>
+    <message>
+        <source>StandBy</source>
+        <translation>Uspání</translation>
+    </message>
+    <message>
+        <source>ShutDown</source>
+        <translation>Vypnutí</translation>
+    </message>
+    <message>
+        <source>Wake-up timer
+is not supported</source>
+        <translation>Časovač probuzení
+není podporován</translation>
+    </message>
+    <message>
+        <source>The System will shut down in 10 Seconds</source>
+        <translation>Systém se vypne za 10 sekund</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Zobrazit</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,354 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Quelmo</name>
+    <message>
+        <source>Quelmo!</source>
+        <translation>Quelmo!</translation>
+    </message>
+    <message>
+        <source>New password
+is too short</source>
+        <translation>La contraseña nueva
+es demasiado corta</translation>
+    </message>
+    <message>
+        <source>New password and confirmation
+do not match</source>
+        <translation>La contraseña nueva y la confirmación
+no coinciden</translation>
+    </message>
+    <message>
+        <source>Config Files</source>
+        <translation>Archivos de configuración</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Hibernación</translation>
+    </message>
+    <message>
+        <source>Delayed Switch Off</source>
+        <translation>Apagado diferido</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Delayed Off</source>
+        <translation>Apagado diferido</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>Cancel Shutdown</source>
+        <translation>Cancelar apagado</translation>
+    </message>
+    <message>
+        <source>Config.</source>
+        <translation>Config.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Acceder</translation>
+    </message>
+    <message>
+        <source>    New Password</source>
+        <translation>                   Nueva</translation>
+    </message>
+    <message>
+        <source>        Confirm</source>
+        <translation>             Confirmar</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Resume Shutdown</source>
+        <translation>Reanudar apagado</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Consumo</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Ahorro</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Mins</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>PC Power Consumption (Watts)</source>
+        <translation>Consumo del PC (vatios)</translation>
+    </message>
+    <message>
+        <source>This is just used to estimate the power saved by using Quelmo!</source>
+        <translation>Solo sirve para estimar la energía que ahorra Quelmo!</translation>
+    </message>
+    <message>
+        <source>On               Off          Standby</source>
+        <translation>Activo        Apagado   Reposo</translation>
+    </message>
+    <message>
+        <source>Exit!</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Scheduled Off Action</source>
+        <translation>Acción programada</translation>
+    </message>
+    <message>
+        <source>Show Details</source>
+        <translation>Ver detalles</translation>
+    </message>
+    <message>
+        <source>Now!</source>
+        <translation>¡Ya!</translation>
+    </message>
+    <message>
+        <source>LogOff</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>Monday</comment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Tuesday</comment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>Wednesday</comment>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Thursday</comment>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>Friday</comment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Saturday</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Sunday</comment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Standby
+not available
+will use Hibernate</source>
+        <translation>Reposo
+no disponible
+se usará la hibernación</translation>
+    </message>
+    <message>
+        <source>Standby
+not available</source>
+        <translation>Reposo
+no disponible</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available
+will use Standby</source>
+        <translation>Hibernación
+no disponible
+se usará el reposo</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available</source>
+        <translation>Hibernación
+no disponible</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Hibernate</source>
+        <translation>Apagado
+no disponible
+se usará la hibernación</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Standby</source>
+        <translation>Apagado
+no disponible
+se usará el reposo</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available</source>
+        <translation>Apagado
+no disponible</translation>
+    </message>
+    <message>
+        <source>Bad Power
+option selection</source>
+        <translation>Opción de energía
+no válida</translation>
+    </message>
+    <message>
+        <source>Quelmo! is already running
+on this machine</source>
+        <translation>Quelmo! ya se está ejecutando
+en este equipo</translation>
+    </message>
+    <message>
+        <source>Cannot obtain ShutDown privileges</source>
+        <translation>No se pudo obtener permiso para apagar</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>PC will %1 in %2</source>
+        <translation>PC: %1 en %2</translation>
+    </message>
+    <message>
+        <source> (But Aborted!)</source>
+        <translation> (¡cancelado!)</translation>
+    </message>
+    <message>
+        <source>Pending scheduled shutdown ignored
+as Quelmo! has just been started</source>
+        <translation>Apagado programado pendiente omitido,
+ya que Quelmo! acaba de iniciarse</translation>
+    </message>
+    <message>
+        <source>Hide Details</source>
+        <translation>Ocultar detalles</translation>
+    </message>
+    <message>
+        <source>Quelmo! V1.14</source>
+        <translation>Quelmo! V1.14</translation>
+    </message>
+    <message>
+        <source>Could not reach the power manager (logind) - Aborting</source>
+        <translation>No se pudo contactar con el gestor de energía (logind) - Se cancela</translation>
+    </message>
+    <message>
+        <source>Power-off is not permitted
+(polkit: org.freedesktop.login1.power-off)</source>
+        <translation>No está permitido apagar
+(polkit: org.freedesktop.login1.power-off)</translation>
+    </message>
+    <message>
+        <source>%1
+is not permitted</source>
+        <translation>%1
+no está permitido</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be created
+</source>
+        <translation>No se pudo crear el temporizador
+de activación (timerfd)
+</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be set</source>
+        <translation>No se pudo programar el temporizador
+de activación (timerfd)</translation>
+    </message>
+    <message>
+        <source>
+Check the system&apos;s
+power settings</source>
+        <translation>
+Compruebe la configuración
+de energía del sistema</translation>
+    </message>
+    <message>
+        <source>Start at log-in</source>
+        <translation>Iniciar con la sesión</translation>
+    </message>
+    <message>
+        <source>PC Power Settings</source>
+        <translation>Opciones de energía</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Cambiar contraseña</translation>
+    </message>
+    <message>
+        <source> Sys Error: </source>
+        <translation> Error del sistema: </translation>
+    </message>
+    <message>
+        <source> Error: </source>
+        <translation> Error: </translation>
+    </message>
+    <message>
+        <source>StandBy</source>
+        <translation>Reposo</translation>
+    </message>
+    <message>
+        <source>ShutDown</source>
+        <translation>Apagado</translation>
+    </message>
+    <message>
+        <source>Wake-up timer
+is not supported</source>
+        <translation>Temporizador de activación
+no admitido</translation>
+    </message>
+    <message>
+        <source>The System will shut down in 10 Seconds</source>
+        <translation>El sistema se apagará en 10 segundos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,354 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Quelmo</name>
+    <message>
+        <source>Quelmo!</source>
+        <translation>Quelmo!</translation>
+    </message>
+    <message>
+        <source>New password
+is too short</source>
+        <translation>Nouveau mot de passe
+trop court</translation>
+    </message>
+    <message>
+        <source>New password and confirmation
+do not match</source>
+        <translation>Nouveau mot de passe et confirmation
+ne correspondent pas</translation>
+    </message>
+    <message>
+        <source>Config Files</source>
+        <translation>Fichiers de configuration</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Hibernation</translation>
+    </message>
+    <message>
+        <source>Delayed Switch Off</source>
+        <translation>Extinction différée</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Delayed Off</source>
+        <translation>Extinction différée</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Éteindre</translation>
+    </message>
+    <message>
+        <source>Cancel Shutdown</source>
+        <translation>Annuler l&apos;extinction</translation>
+    </message>
+    <message>
+        <source>Config.</source>
+        <translation>Config.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>    New Password</source>
+        <translation>               Nouveau</translation>
+    </message>
+    <message>
+        <source>        Confirm</source>
+        <translation>             Confirmer</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Changer</translation>
+    </message>
+    <message>
+        <source>Resume Shutdown</source>
+        <translation>Reprendre l&apos;extinction</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Utilisé</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Épargné</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Sauver</translation>
+    </message>
+    <message>
+        <source>Mins</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>PC Power Consumption (Watts)</source>
+        <translation>Consommation du PC (watts)</translation>
+    </message>
+    <message>
+        <source>This is just used to estimate the power saved by using Quelmo!</source>
+        <translation>Sert uniquement à estimer l&apos;énergie économisée grâce à Quelmo!</translation>
+    </message>
+    <message>
+        <source>On               Off          Standby</source>
+        <translation>Marche       Arrêt         Veille</translation>
+    </message>
+    <message>
+        <source>Exit!</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Scheduled Off Action</source>
+        <translation>Action planifiée</translation>
+    </message>
+    <message>
+        <source>Show Details</source>
+        <translation>Plus de détails</translation>
+    </message>
+    <message>
+        <source>Now!</source>
+        <translation>Immédiat</translation>
+    </message>
+    <message>
+        <source>LogOff</source>
+        <translation>Bloquer</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>Monday</comment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Tuesday</comment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>Wednesday</comment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Thursday</comment>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>Friday</comment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Saturday</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Sunday</comment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Standby
+not available
+will use Hibernate</source>
+        <translation>Veille
+indisponible
+l&apos;hibernation sera utilisée</translation>
+    </message>
+    <message>
+        <source>Standby
+not available</source>
+        <translation>Veille
+indisponible</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available
+will use Standby</source>
+        <translation>Hibernation
+indisponible
+la veille sera utilisée</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available</source>
+        <translation>Hibernation
+indisponible</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Hibernate</source>
+        <translation>Extinction
+indisponible
+l&apos;hibernation sera utilisée</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Standby</source>
+        <translation>Extinction
+indisponible
+la veille sera utilisée</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available</source>
+        <translation>Extinction
+indisponible</translation>
+    </message>
+    <message>
+        <source>Bad Power
+option selection</source>
+        <translation>Option d&apos;énergie
+non valide</translation>
+    </message>
+    <message>
+        <source>Quelmo! is already running
+on this machine</source>
+        <translation>Quelmo! est déjà lancé
+sur cette machine</translation>
+    </message>
+    <message>
+        <source>Cannot obtain ShutDown privileges</source>
+        <translation>Impossible d&apos;obtenir le droit d&apos;éteindre</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>PC will %1 in %2</source>
+        <translation>PC&#xa0;: %1 dans %2</translation>
+    </message>
+    <message>
+        <source> (But Aborted!)</source>
+        <translation> (annulée&#xa0;!)</translation>
+    </message>
+    <message>
+        <source>Pending scheduled shutdown ignored
+as Quelmo! has just been started</source>
+        <translation>Extinction planifiée imminente ignorée,
+car Quelmo! vient de démarrer</translation>
+    </message>
+    <message>
+        <source>Hide Details</source>
+        <translation>Moins de détails</translation>
+    </message>
+    <message>
+        <source>Quelmo! V1.14</source>
+        <translation>Quelmo! V1.14</translation>
+    </message>
+    <message>
+        <source>Could not reach the power manager (logind) - Aborting</source>
+        <translation>Gestionnaire d&apos;énergie (logind) injoignable - Abandon</translation>
+    </message>
+    <message>
+        <source>Power-off is not permitted
+(polkit: org.freedesktop.login1.power-off)</source>
+        <translation>L&apos;extinction n&apos;est pas autorisée
+(polkit: org.freedesktop.login1.power-off)</translation>
+    </message>
+    <message>
+        <source>%1
+is not permitted</source>
+        <translation>%1
+n&apos;est pas autorisé</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be created
+</source>
+        <translation>Minuterie de réveil (timerfd)
+impossible à créer
+</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be set</source>
+        <translation>Minuterie de réveil (timerfd)
+impossible à régler</translation>
+    </message>
+    <message>
+        <source>
+Check the system&apos;s
+power settings</source>
+        <translation>
+Vérifiez les paramètres
+d&apos;énergie du système</translation>
+    </message>
+    <message>
+        <source>Start at log-in</source>
+        <translation>Lancer à la connexion</translation>
+    </message>
+    <message>
+        <source>PC Power Settings</source>
+        <translation>Paramètres d&apos;énergie</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Changer le mot de passe</translation>
+    </message>
+    <message>
+        <source> Sys Error: </source>
+        <translation> Erreur système&#xa0;: </translation>
+    </message>
+    <message>
+        <source> Error: </source>
+        <translation> Erreur&#xa0;: </translation>
+    </message>
+    <message>
+        <source>StandBy</source>
+        <translation>Veille</translation>
+    </message>
+    <message>
+        <source>ShutDown</source>
+        <translation>Extinction</translation>
+    </message>
+    <message>
+        <source>Wake-up timer
+is not supported</source>
+        <translation>Minuterie de réveil
+non prise en charge</translation>
+    </message>
+    <message>
+        <source>The System will shut down in 10 Seconds</source>
+        <translation>Le système s&apos;éteindra dans 10 secondes</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+</context>
+</TS>

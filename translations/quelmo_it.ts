@@ -1,0 +1,354 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Quelmo</name>
+    <message>
+        <source>Quelmo!</source>
+        <translation>Quelmo!</translation>
+    </message>
+    <message>
+        <source>New password
+is too short</source>
+        <translation>La nuova password
+è troppo corta</translation>
+    </message>
+    <message>
+        <source>New password and confirmation
+do not match</source>
+        <translation>La nuova password e la conferma
+non corrispondono</translation>
+    </message>
+    <message>
+        <source>Config Files</source>
+        <translation>File di configurazione</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Ibernazione</translation>
+    </message>
+    <message>
+        <source>Delayed Switch Off</source>
+        <translation>Spegnimento ritardato</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configurazione</translation>
+    </message>
+    <message>
+        <source>Delayed Off</source>
+        <translation>Spegnimento ritardato</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Spegni</translation>
+    </message>
+    <message>
+        <source>Cancel Shutdown</source>
+        <translation>Annulla spegnimento</translation>
+    </message>
+    <message>
+        <source>Config.</source>
+        <translation>Config.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Sfoglia</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carica</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Accesso</translation>
+    </message>
+    <message>
+        <source>    New Password</source>
+        <translation> Nuova password</translation>
+    </message>
+    <message>
+        <source>        Confirm</source>
+        <translation>             Conferma</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambia</translation>
+    </message>
+    <message>
+        <source>Resume Shutdown</source>
+        <translation>Riprendi spegnimento</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Consumo</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Risparmio</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Mins</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>PC Power Consumption (Watts)</source>
+        <translation>Consumo del PC (watt)</translation>
+    </message>
+    <message>
+        <source>This is just used to estimate the power saved by using Quelmo!</source>
+        <translation>Serve solo a stimare l&apos;energia risparmiata grazie a Quelmo!</translation>
+    </message>
+    <message>
+        <source>On               Off          Standby</source>
+        <translation>Acceso      Spento      Standby</translation>
+    </message>
+    <message>
+        <source>Exit!</source>
+        <translation>Esci!</translation>
+    </message>
+    <message>
+        <source>Scheduled Off Action</source>
+        <translation>Azione pianificata</translation>
+    </message>
+    <message>
+        <source>Show Details</source>
+        <translation>Mostra dettagli</translation>
+    </message>
+    <message>
+        <source>Now!</source>
+        <translation>Ora!</translation>
+    </message>
+    <message>
+        <source>LogOff</source>
+        <translation>Blocca</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>Monday</comment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Tuesday</comment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>Wednesday</comment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Thursday</comment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>Friday</comment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Saturday</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Sunday</comment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Standby
+not available
+will use Hibernate</source>
+        <translation>Sospensione
+non disponibile
+verrà usata l&apos;ibernazione</translation>
+    </message>
+    <message>
+        <source>Standby
+not available</source>
+        <translation>Sospensione
+non disponibile</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available
+will use Standby</source>
+        <translation>Ibernazione
+non disponibile
+verrà usata la sospensione</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available</source>
+        <translation>Ibernazione
+non disponibile</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Hibernate</source>
+        <translation>Spegnimento
+non disponibile
+verrà usata l&apos;ibernazione</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Standby</source>
+        <translation>Spegnimento
+non disponibile
+verrà usata la sospensione</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available</source>
+        <translation>Spegnimento
+non disponibile</translation>
+    </message>
+    <message>
+        <source>Bad Power
+option selection</source>
+        <translation>Opzione di alimentazione
+non valida</translation>
+    </message>
+    <message>
+        <source>Quelmo! is already running
+on this machine</source>
+        <translation>Quelmo! è già in esecuzione
+su questo computer</translation>
+    </message>
+    <message>
+        <source>Cannot obtain ShutDown privileges</source>
+        <translation>Impossibile ottenere il permesso di spegnimento</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>PC will %1 in %2</source>
+        <translation>PC: %1 tra %2</translation>
+    </message>
+    <message>
+        <source> (But Aborted!)</source>
+        <translation> (annullato!)</translation>
+    </message>
+    <message>
+        <source>Pending scheduled shutdown ignored
+as Quelmo! has just been started</source>
+        <translation>Spegnimento pianificato imminente ignorato,
+perché Quelmo! è appena stato avviato</translation>
+    </message>
+    <message>
+        <source>Hide Details</source>
+        <translation>Nascondi dettagli</translation>
+    </message>
+    <message>
+        <source>Quelmo! V1.14</source>
+        <translation>Quelmo! V1.14</translation>
+    </message>
+    <message>
+        <source>Could not reach the power manager (logind) - Aborting</source>
+        <translation>Gestore dell&apos;alimentazione (logind) non raggiungibile - Interruzione</translation>
+    </message>
+    <message>
+        <source>Power-off is not permitted
+(polkit: org.freedesktop.login1.power-off)</source>
+        <translation>Lo spegnimento non è consentito
+(polkit: org.freedesktop.login1.power-off)</translation>
+    </message>
+    <message>
+        <source>%1
+is not permitted</source>
+        <translation>%1
+non è consentito</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be created
+</source>
+        <translation>Impossibile creare il timer
+di risveglio (timerfd)
+</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be set</source>
+        <translation>Impossibile impostare il timer
+di risveglio (timerfd)</translation>
+    </message>
+    <message>
+        <source>
+Check the system&apos;s
+power settings</source>
+        <translation>
+Controllare le impostazioni
+di alimentazione del sistema</translation>
+    </message>
+    <message>
+        <source>Start at log-in</source>
+        <translation>Avvia all&apos;accesso</translation>
+    </message>
+    <message>
+        <source>PC Power Settings</source>
+        <translation>Alimentazione</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Cambia password</translation>
+    </message>
+    <message>
+        <source> Sys Error: </source>
+        <translation> Errore di sistema: </translation>
+    </message>
+    <message>
+        <source> Error: </source>
+        <translation> Errore: </translation>
+    </message>
+    <message>
+        <source>StandBy</source>
+        <translation>Sospensione</translation>
+    </message>
+    <message>
+        <source>ShutDown</source>
+        <translation>Spegnimento</translation>
+    </message>
+    <message>
+        <source>Wake-up timer
+is not supported</source>
+        <translation>Timer di risveglio
+non supportato</translation>
+    </message>
+    <message>
+        <source>The System will shut down in 10 Seconds</source>
+        <translation>Il sistema si spegnerà tra 10 secondi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+</context>
+</TS>

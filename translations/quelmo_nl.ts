@@ -1,0 +1,354 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>Quelmo</name>
+    <message>
+        <source>Quelmo!</source>
+        <translation>Quelmo!</translation>
+    </message>
+    <message>
+        <source>New password
+is too short</source>
+        <translation>Nieuw wachtwoord
+is te kort</translation>
+    </message>
+    <message>
+        <source>New password and confirmation
+do not match</source>
+        <translation>Nieuw wachtwoord en bevestiging
+komen niet overeen</translation>
+    </message>
+    <message>
+        <source>Config Files</source>
+        <translation>Configuratiebestanden</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Winterslaap</translation>
+    </message>
+    <message>
+        <source>Delayed Switch Off</source>
+        <translation>Uitgesteld uitschakelen</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuratie</translation>
+    </message>
+    <message>
+        <source>Delayed Off</source>
+        <translation>Uitgesteld uitschakelen</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Uitzetten</translation>
+    </message>
+    <message>
+        <source>Cancel Shutdown</source>
+        <translation>Uitschakelen annuleren</translation>
+    </message>
+    <message>
+        <source>Config.</source>
+        <translation>Config.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Bladeren</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Aanmelden</translation>
+    </message>
+    <message>
+        <source>    New Password</source>
+        <translation>                    Nieuw</translation>
+    </message>
+    <message>
+        <source>        Confirm</source>
+        <translation>           Bevestigen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Wijzigen</translation>
+    </message>
+    <message>
+        <source>Resume Shutdown</source>
+        <translation>Uitschakelen hervatten</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Verbruikt</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Bespaard</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Mins</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>PC Power Consumption (Watts)</source>
+        <translation>Stroomverbruik pc (watt)</translation>
+    </message>
+    <message>
+        <source>This is just used to estimate the power saved by using Quelmo!</source>
+        <translation>Dient alleen om de door Quelmo! bespaarde energie te schatten</translation>
+    </message>
+    <message>
+        <source>On               Off          Standby</source>
+        <translation>Aan            Uit              Standby</translation>
+    </message>
+    <message>
+        <source>Exit!</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Scheduled Off Action</source>
+        <translation>Geplande actie</translation>
+    </message>
+    <message>
+        <source>Show Details</source>
+        <translation>Details tonen</translation>
+    </message>
+    <message>
+        <source>Now!</source>
+        <translation>Nu!</translation>
+    </message>
+    <message>
+        <source>LogOff</source>
+        <translation>Op slot</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hulp</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>Monday</comment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Tuesday</comment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>Wednesday</comment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Thursday</comment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>Friday</comment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Saturday</comment>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Sunday</comment>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Standby
+not available
+will use Hibernate</source>
+        <translation>Standby
+niet beschikbaar
+winterslaap wordt gebruikt</translation>
+    </message>
+    <message>
+        <source>Standby
+not available</source>
+        <translation>Standby
+niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available
+will use Standby</source>
+        <translation>Winterslaap
+niet beschikbaar
+standby wordt gebruikt</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available</source>
+        <translation>Winterslaap
+niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Hibernate</source>
+        <translation>Uitschakelen
+niet beschikbaar
+winterslaap wordt gebruikt</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Standby</source>
+        <translation>Uitschakelen
+niet beschikbaar
+standby wordt gebruikt</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available</source>
+        <translation>Uitschakelen
+niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Bad Power
+option selection</source>
+        <translation>Ongeldige
+energieoptie gekozen</translation>
+    </message>
+    <message>
+        <source>Quelmo! is already running
+on this machine</source>
+        <translation>Quelmo! draait al
+op deze computer</translation>
+    </message>
+    <message>
+        <source>Cannot obtain ShutDown privileges</source>
+        <translation>Geen toestemming om uit te schakelen</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>uur</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>PC will %1 in %2</source>
+        <translation>PC: %1 over %2</translation>
+    </message>
+    <message>
+        <source> (But Aborted!)</source>
+        <translation> (afgebroken!)</translation>
+    </message>
+    <message>
+        <source>Pending scheduled shutdown ignored
+as Quelmo! has just been started</source>
+        <translation>Geplande uitschakeling overgeslagen,
+omdat Quelmo! net is gestart</translation>
+    </message>
+    <message>
+        <source>Hide Details</source>
+        <translation>Details verbergen</translation>
+    </message>
+    <message>
+        <source>Quelmo! V1.14</source>
+        <translation>Quelmo! V1.14</translation>
+    </message>
+    <message>
+        <source>Could not reach the power manager (logind) - Aborting</source>
+        <translation>Energiebeheer (logind) niet bereikbaar - Afbreken</translation>
+    </message>
+    <message>
+        <source>Power-off is not permitted
+(polkit: org.freedesktop.login1.power-off)</source>
+        <translation>Uitschakelen is niet toegestaan
+(polkit: org.freedesktop.login1.power-off)</translation>
+    </message>
+    <message>
+        <source>%1
+is not permitted</source>
+        <translation>%1
+is niet toegestaan</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be created
+</source>
+        <translation>Wektimer (timerfd)
+kon niet worden aangemaakt
+</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be set</source>
+        <translation>Wektimer (timerfd)
+kon niet worden ingesteld</translation>
+    </message>
+    <message>
+        <source>
+Check the system&apos;s
+power settings</source>
+        <translation>
+Controleer de energie-instellingen
+van het systeem</translation>
+    </message>
+    <message>
+        <source>Start at log-in</source>
+        <translation>Starten bij aanmelden</translation>
+    </message>
+    <message>
+        <source>PC Power Settings</source>
+        <translation>Energie-instellingen</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Wachtwoord wijzigen</translation>
+    </message>
+    <message>
+        <source> Sys Error: </source>
+        <translation> Systeemfout: </translation>
+    </message>
+    <message>
+        <source> Error: </source>
+        <translation> Fout: </translation>
+    </message>
+    <message>
+        <source>StandBy</source>
+        <translation>Standby</translation>
+    </message>
+    <message>
+        <source>ShutDown</source>
+        <translation>Uitschakelen</translation>
+    </message>
+    <message>
+        <source>Wake-up timer
+is not supported</source>
+        <translation>Wektimer
+wordt niet ondersteund</translation>
+    </message>
+    <message>
+        <source>The System will shut down in 10 Seconds</source>
+        <translation>Het systeem wordt over 10 seconden uitgeschakeld</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Tonen</translation>
+    </message>
+</context>
+</TS>

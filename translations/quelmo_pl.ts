@@ -1,0 +1,354 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>Quelmo</name>
+    <message>
+        <source>Quelmo!</source>
+        <translation>Quelmo!</translation>
+    </message>
+    <message>
+        <source>New password
+is too short</source>
+        <translation>Nowe hasło
+jest za krótkie</translation>
+    </message>
+    <message>
+        <source>New password and confirmation
+do not match</source>
+        <translation>Nowe hasło i potwierdzenie
+nie są zgodne</translation>
+    </message>
+    <message>
+        <source>Config Files</source>
+        <translation>Pliki konfiguracji</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Hibernacja</translation>
+    </message>
+    <message>
+        <source>Delayed Switch Off</source>
+        <translation>Opóźnione wyłączenie</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguracja</translation>
+    </message>
+    <message>
+        <source>Delayed Off</source>
+        <translation>Opóźnione wyłączenie</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>Cancel Shutdown</source>
+        <translation>Anuluj wyłączenie</translation>
+    </message>
+    <message>
+        <source>Config.</source>
+        <translation>Konfig.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Wybierz</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Wczytaj</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Zaloguj</translation>
+    </message>
+    <message>
+        <source>    New Password</source>
+        <translation>          Nowe hasło</translation>
+    </message>
+    <message>
+        <source>        Confirm</source>
+        <translation>             Potwierdź</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Zmień</translation>
+    </message>
+    <message>
+        <source>Resume Shutdown</source>
+        <translation>Wznów wyłączenie</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Zużycie</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Oszczędn.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Mins</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>PC Power Consumption (Watts)</source>
+        <translation>Pobór mocy komputera (W)</translation>
+    </message>
+    <message>
+        <source>This is just used to estimate the power saved by using Quelmo!</source>
+        <translation>Służy tylko do oszacowania energii zaoszczędzonej dzięki Quelmo!</translation>
+    </message>
+    <message>
+        <source>On               Off          Standby</source>
+        <translation>Wł.              Wył.           Uśpienie</translation>
+    </message>
+    <message>
+        <source>Exit!</source>
+        <translation>Wyjdź!</translation>
+    </message>
+    <message>
+        <source>Scheduled Off Action</source>
+        <translation>Zaplanowana akcja</translation>
+    </message>
+    <message>
+        <source>Show Details</source>
+        <translation>Pokaż szczegóły</translation>
+    </message>
+    <message>
+        <source>Now!</source>
+        <translation>Teraz!</translation>
+    </message>
+    <message>
+        <source>LogOff</source>
+        <translation>Blokuj</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>Monday</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Tuesday</comment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>Wednesday</comment>
+        <translation>Ś</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Thursday</comment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>Friday</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Saturday</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Sunday</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Standby
+not available
+will use Hibernate</source>
+        <translation>Uśpienie
+niedostępne
+zostanie użyta hibernacja</translation>
+    </message>
+    <message>
+        <source>Standby
+not available</source>
+        <translation>Uśpienie
+niedostępne</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available
+will use Standby</source>
+        <translation>Hibernacja
+niedostępna
+zostanie użyte uśpienie</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available</source>
+        <translation>Hibernacja
+niedostępna</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Hibernate</source>
+        <translation>Wyłączenie
+niedostępne
+zostanie użyta hibernacja</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Standby</source>
+        <translation>Wyłączenie
+niedostępne
+zostanie użyte uśpienie</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available</source>
+        <translation>Wyłączenie
+niedostępne</translation>
+    </message>
+    <message>
+        <source>Bad Power
+option selection</source>
+        <translation>Nieprawidłowa
+opcja zasilania</translation>
+    </message>
+    <message>
+        <source>Quelmo! is already running
+on this machine</source>
+        <translation>Quelmo! już działa
+na tym komputerze</translation>
+    </message>
+    <message>
+        <source>Cannot obtain ShutDown privileges</source>
+        <translation>Brak uprawnień do wyłączenia komputera</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>godz.</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>PC will %1 in %2</source>
+        <translation>PC: %1 za %2</translation>
+    </message>
+    <message>
+        <source> (But Aborted!)</source>
+        <translation> (anulowano!)</translation>
+    </message>
+    <message>
+        <source>Pending scheduled shutdown ignored
+as Quelmo! has just been started</source>
+        <translation>Pominięto oczekujące zaplanowane wyłączenie,
+ponieważ Quelmo! dopiero się uruchomił</translation>
+    </message>
+    <message>
+        <source>Hide Details</source>
+        <translation>Ukryj szczegóły</translation>
+    </message>
+    <message>
+        <source>Quelmo! V1.14</source>
+        <translation>Quelmo! V1.14</translation>
+    </message>
+    <message>
+        <source>Could not reach the power manager (logind) - Aborting</source>
+        <translation>Brak połączenia z zarządzaniem energią (logind) - Przerwano</translation>
+    </message>
+    <message>
+        <source>Power-off is not permitted
+(polkit: org.freedesktop.login1.power-off)</source>
+        <translation>Wyłączenie jest niedozwolone
+(polkit: org.freedesktop.login1.power-off)</translation>
+    </message>
+    <message>
+        <source>%1
+is not permitted</source>
+        <translation>%1
+- brak uprawnień</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be created
+</source>
+        <translation>Nie udało się utworzyć
+czasomierza budzenia (timerfd)
+</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be set</source>
+        <translation>Nie udało się ustawić
+czasomierza budzenia (timerfd)</translation>
+    </message>
+    <message>
+        <source>
+Check the system&apos;s
+power settings</source>
+        <translation>
+Sprawdź ustawienia
+zasilania systemu</translation>
+    </message>
+    <message>
+        <source>Start at log-in</source>
+        <translation>Start po zalogowaniu</translation>
+    </message>
+    <message>
+        <source>PC Power Settings</source>
+        <translation>Ustawienia zasilania</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Zmień hasło</translation>
+    </message>
+    <message>
+        <source> Sys Error: </source>
+        <translation> Błąd systemu: </translation>
+    </message>
+    <message>
+        <source> Error: </source>
+        <translation> Błąd: </translation>
+    </message>
+    <message>
+        <source>StandBy</source>
+        <translation>Uśpienie</translation>
+    </message>
+    <message>
+        <source>ShutDown</source>
+        <translation>Wyłączenie</translation>
+    </message>
+    <message>
+        <source>Wake-up timer
+is not supported</source>
+        <translation>Czasomierz budzenia
+nie jest obsługiwany</translation>
+    </message>
+    <message>
+        <source>The System will shut down in 10 Seconds</source>
+        <translation>System zostanie wyłączony za 10 sekund</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Pokaż</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,354 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Quelmo</name>
+    <message>
+        <source>Quelmo!</source>
+        <translation>Quelmo!</translation>
+    </message>
+    <message>
+        <source>New password
+is too short</source>
+        <translation>A nova senha
+é muito curta</translation>
+    </message>
+    <message>
+        <source>New password and confirmation
+do not match</source>
+        <translation>A nova senha e a confirmação
+não coincidem</translation>
+    </message>
+    <message>
+        <source>Config Files</source>
+        <translation>Arquivos de configuração</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Hibernar</translation>
+    </message>
+    <message>
+        <source>Delayed Switch Off</source>
+        <translation>Desligamento com atraso</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuração</translation>
+    </message>
+    <message>
+        <source>Delayed Off</source>
+        <translation>Desligamento com atraso</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Desligar</translation>
+    </message>
+    <message>
+        <source>Cancel Shutdown</source>
+        <translation>Cancelar desligamento</translation>
+    </message>
+    <message>
+        <source>Config.</source>
+        <translation>Config.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carregar</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Entrar</translation>
+    </message>
+    <message>
+        <source>    New Password</source>
+        <translation>          Nova senha</translation>
+    </message>
+    <message>
+        <source>        Confirm</source>
+        <translation>             Confirmar</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Alterar</translation>
+    </message>
+    <message>
+        <source>Resume Shutdown</source>
+        <translation>Retomar desligamento</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Consumo</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Economia</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Mins</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>PC Power Consumption (Watts)</source>
+        <translation>Consumo do PC (watts)</translation>
+    </message>
+    <message>
+        <source>This is just used to estimate the power saved by using Quelmo!</source>
+        <translation>Serve apenas para estimar a energia economizada com o Quelmo!</translation>
+    </message>
+    <message>
+        <source>On               Off          Standby</source>
+        <translation>Ligado        Deslig.      Espera</translation>
+    </message>
+    <message>
+        <source>Exit!</source>
+        <translation>Sair!</translation>
+    </message>
+    <message>
+        <source>Scheduled Off Action</source>
+        <translation>Ação agendada</translation>
+    </message>
+    <message>
+        <source>Show Details</source>
+        <translation>Mais detalhes</translation>
+    </message>
+    <message>
+        <source>Now!</source>
+        <translation>Agora!</translation>
+    </message>
+    <message>
+        <source>LogOff</source>
+        <translation>Travar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>Monday</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Tuesday</comment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>Wednesday</comment>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Thursday</comment>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>Friday</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Saturday</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Sunday</comment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Standby
+not available
+will use Hibernate</source>
+        <translation>Suspensão
+indisponível
+será usada a hibernação</translation>
+    </message>
+    <message>
+        <source>Standby
+not available</source>
+        <translation>Suspensão
+indisponível</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available
+will use Standby</source>
+        <translation>Hibernação
+indisponível
+será usada a suspensão</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available</source>
+        <translation>Hibernação
+indisponível</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Hibernate</source>
+        <translation>Desligamento
+indisponível
+será usada a hibernação</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Standby</source>
+        <translation>Desligamento
+indisponível
+será usada a suspensão</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available</source>
+        <translation>Desligamento
+indisponível</translation>
+    </message>
+    <message>
+        <source>Bad Power
+option selection</source>
+        <translation>Opção de energia
+inválida</translation>
+    </message>
+    <message>
+        <source>Quelmo! is already running
+on this machine</source>
+        <translation>O Quelmo! já está em execução
+neste computador</translation>
+    </message>
+    <message>
+        <source>Cannot obtain ShutDown privileges</source>
+        <translation>Sem permissão para desligar</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>PC will %1 in %2</source>
+        <translation>%1 o PC em %2</translation>
+    </message>
+    <message>
+        <source> (But Aborted!)</source>
+        <translation> (cancelado!)</translation>
+    </message>
+    <message>
+        <source>Pending scheduled shutdown ignored
+as Quelmo! has just been started</source>
+        <translation>Desligamento agendado pendente ignorado,
+pois o Quelmo! acabou de ser iniciado</translation>
+    </message>
+    <message>
+        <source>Hide Details</source>
+        <translation>Menos detalhes</translation>
+    </message>
+    <message>
+        <source>Quelmo! V1.14</source>
+        <translation>Quelmo! V1.14</translation>
+    </message>
+    <message>
+        <source>Could not reach the power manager (logind) - Aborting</source>
+        <translation>Gerenciador de energia (logind) inacessível - Abortando</translation>
+    </message>
+    <message>
+        <source>Power-off is not permitted
+(polkit: org.freedesktop.login1.power-off)</source>
+        <translation>Desligar não é permitido
+(polkit: org.freedesktop.login1.power-off)</translation>
+    </message>
+    <message>
+        <source>%1
+is not permitted</source>
+        <translation>%1
+não é permitido</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be created
+</source>
+        <translation>Não foi possível criar o
+temporizador de despertar (timerfd)
+</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be set</source>
+        <translation>Não foi possível definir o
+temporizador de despertar (timerfd)</translation>
+    </message>
+    <message>
+        <source>
+Check the system&apos;s
+power settings</source>
+        <translation>
+Verifique as configurações
+de energia do sistema</translation>
+    </message>
+    <message>
+        <source>Start at log-in</source>
+        <translation>Iniciar com a sessão</translation>
+    </message>
+    <message>
+        <source>PC Power Settings</source>
+        <translation>Opções de energia</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Alterar senha</translation>
+    </message>
+    <message>
+        <source> Sys Error: </source>
+        <translation> Erro do sistema: </translation>
+    </message>
+    <message>
+        <source> Error: </source>
+        <translation> Erro: </translation>
+    </message>
+    <message>
+        <source>StandBy</source>
+        <translation>Suspender</translation>
+    </message>
+    <message>
+        <source>ShutDown</source>
+        <translation>Desligar</translation>
+    </message>
+    <message>
+        <source>Wake-up timer
+is not supported</source>
+        <translation>Temporizador de despertar
+não suportado</translation>
+    </message>
+    <message>
+        <source>The System will shut down in 10 Seconds</source>
+        <translation>O sistema será desligado em 10 segundos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,354 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>Quelmo</name>
+    <message>
+        <source>Quelmo!</source>
+        <translation>Quelmo!</translation>
+    </message>
+    <message>
+        <source>New password
+is too short</source>
+        <translation>Новый пароль
+слишком короткий</translation>
+    </message>
+    <message>
+        <source>New password and confirmation
+do not match</source>
+        <translation>Новый пароль и подтверждение
+не совпадают</translation>
+    </message>
+    <message>
+        <source>Config Files</source>
+        <translation>Файлы конфигурации</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Гибернация</translation>
+    </message>
+    <message>
+        <source>Delayed Switch Off</source>
+        <translation>Отложенное выключение</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Конфигурация</translation>
+    </message>
+    <message>
+        <source>Delayed Off</source>
+        <translation>Отложенное выключение</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Выключить</translation>
+    </message>
+    <message>
+        <source>Cancel Shutdown</source>
+        <translation>Отменить выключение</translation>
+    </message>
+    <message>
+        <source>Config.</source>
+        <translation>Конф.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Вход</translation>
+    </message>
+    <message>
+        <source>    New Password</source>
+        <translation>    Новый пароль</translation>
+    </message>
+    <message>
+        <source>        Confirm</source>
+        <translation>                 Повтор</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Сменить</translation>
+    </message>
+    <message>
+        <source>Resume Shutdown</source>
+        <translation>Возобновить выключение</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Расход</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Экономия</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохр.</translation>
+    </message>
+    <message>
+        <source>Mins</source>
+        <translation>мин</translation>
+    </message>
+    <message>
+        <source>PC Power Consumption (Watts)</source>
+        <translation>Потребление ПК (Вт)</translation>
+    </message>
+    <message>
+        <source>This is just used to estimate the power saved by using Quelmo!</source>
+        <translation>Используется только для оценки энергии, сэкономленной Quelmo!</translation>
+    </message>
+    <message>
+        <source>On               Off          Standby</source>
+        <translation>Вкл.           Выкл.        Сон</translation>
+    </message>
+    <message>
+        <source>Exit!</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Scheduled Off Action</source>
+        <translation>Плановое действие</translation>
+    </message>
+    <message>
+        <source>Show Details</source>
+        <translation>Подробнее</translation>
+    </message>
+    <message>
+        <source>Now!</source>
+        <translation>Сейчас!</translation>
+    </message>
+    <message>
+        <source>LogOff</source>
+        <translation>Заблок.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>Monday</comment>
+        <translation>П</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Tuesday</comment>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>Wednesday</comment>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Thursday</comment>
+        <translation>Ч</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>Friday</comment>
+        <translation>П</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Saturday</comment>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Sunday</comment>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>Standby
+not available
+will use Hibernate</source>
+        <translation>Сон
+недоступен
+будет использована гибернация</translation>
+    </message>
+    <message>
+        <source>Standby
+not available</source>
+        <translation>Сон
+недоступен</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available
+will use Standby</source>
+        <translation>Гибернация
+недоступна
+будет использован сон</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available</source>
+        <translation>Гибернация
+недоступна</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Hibernate</source>
+        <translation>Выключение
+недоступно
+будет использована гибернация</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Standby</source>
+        <translation>Выключение
+недоступно
+будет использован сон</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available</source>
+        <translation>Выключение
+недоступно</translation>
+    </message>
+    <message>
+        <source>Bad Power
+option selection</source>
+        <translation>Неверный выбор
+режима питания</translation>
+    </message>
+    <message>
+        <source>Quelmo! is already running
+on this machine</source>
+        <translation>Quelmo! уже запущен
+на этом компьютере</translation>
+    </message>
+    <message>
+        <source>Cannot obtain ShutDown privileges</source>
+        <translation>Нет прав на выключение</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>ч</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>мин</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>PC will %1 in %2</source>
+        <translation>ПК: %1 через %2</translation>
+    </message>
+    <message>
+        <source> (But Aborted!)</source>
+        <translation> (отменено!)</translation>
+    </message>
+    <message>
+        <source>Pending scheduled shutdown ignored
+as Quelmo! has just been started</source>
+        <translation>Запланированное выключение пропущено,
+так как Quelmo! только что запущен</translation>
+    </message>
+    <message>
+        <source>Hide Details</source>
+        <translation>Скрыть</translation>
+    </message>
+    <message>
+        <source>Quelmo! V1.14</source>
+        <translation>Quelmo! V1.14</translation>
+    </message>
+    <message>
+        <source>Could not reach the power manager (logind) - Aborting</source>
+        <translation>Диспетчер питания (logind) недоступен - Прерывание</translation>
+    </message>
+    <message>
+        <source>Power-off is not permitted
+(polkit: org.freedesktop.login1.power-off)</source>
+        <translation>Выключение не разрешено
+(polkit: org.freedesktop.login1.power-off)</translation>
+    </message>
+    <message>
+        <source>%1
+is not permitted</source>
+        <translation>%1
+не разрешено</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be created
+</source>
+        <translation>Не удалось создать
+таймер пробуждения (timerfd)
+</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be set</source>
+        <translation>Не удалось установить
+таймер пробуждения (timerfd)</translation>
+    </message>
+    <message>
+        <source>
+Check the system&apos;s
+power settings</source>
+        <translation>
+Проверьте настройки
+питания системы</translation>
+    </message>
+    <message>
+        <source>Start at log-in</source>
+        <translation>Запуск при входе</translation>
+    </message>
+    <message>
+        <source>PC Power Settings</source>
+        <translation>Настройки питания</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Смена пароля</translation>
+    </message>
+    <message>
+        <source> Sys Error: </source>
+        <translation> Системная ошибка: </translation>
+    </message>
+    <message>
+        <source> Error: </source>
+        <translation> Ошибка: </translation>
+    </message>
+    <message>
+        <source>StandBy</source>
+        <translation>Сон</translation>
+    </message>
+    <message>
+        <source>ShutDown</source>
+        <translation>Выключение</translation>
+    </message>
+    <message>
+        <source>Wake-up timer
+is not supported</source>
+        <translation>Таймер пробуждения
+не поддерживается</translation>
+    </message>
+    <message>
+        <source>The System will shut down in 10 Seconds</source>
+        <translation>Система выключится через 10 секунд</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,354 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv">
+<context>
+    <name>Quelmo</name>
+    <message>
+        <source>Quelmo!</source>
+        <translation>Quelmo!</translation>
+    </message>
+    <message>
+        <source>New password
+is too short</source>
+        <translation>Nytt lösenord
+är för kort</translation>
+    </message>
+    <message>
+        <source>New password and confirmation
+do not match</source>
+        <translation>Nytt lösenord och bekräftelse
+stämmer inte överens</translation>
+    </message>
+    <message>
+        <source>Config Files</source>
+        <translation>Konfigurationsfiler</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Dvala</translation>
+    </message>
+    <message>
+        <source>Delayed Switch Off</source>
+        <translation>Fördröjd avstängning</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Delayed Off</source>
+        <translation>Fördröjd avstängning</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Stäng av</translation>
+    </message>
+    <message>
+        <source>Cancel Shutdown</source>
+        <translation>Avbryt avstängning</translation>
+    </message>
+    <message>
+        <source>Config.</source>
+        <translation>Konfig.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Bläddra</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Läs in</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Logga in</translation>
+    </message>
+    <message>
+        <source>    New Password</source>
+        <translation>       Nytt lösenord</translation>
+    </message>
+    <message>
+        <source>        Confirm</source>
+        <translation>                Bekräfta</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändra</translation>
+    </message>
+    <message>
+        <source>Resume Shutdown</source>
+        <translation>Återuppta avstängning</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Förbrukat</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Sparat</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Mins</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>PC Power Consumption (Watts)</source>
+        <translation>Datorns effekt (watt)</translation>
+    </message>
+    <message>
+        <source>This is just used to estimate the power saved by using Quelmo!</source>
+        <translation>Används bara för att uppskatta energin som Quelmo! sparar</translation>
+    </message>
+    <message>
+        <source>On               Off          Standby</source>
+        <translation>På               Av              Viloläge</translation>
+    </message>
+    <message>
+        <source>Exit!</source>
+        <translation>Avsluta</translation>
+    </message>
+    <message>
+        <source>Scheduled Off Action</source>
+        <translation>Schemalagd åtgärd</translation>
+    </message>
+    <message>
+        <source>Show Details</source>
+        <translation>Visa detaljer</translation>
+    </message>
+    <message>
+        <source>Now!</source>
+        <translation>Nu!</translation>
+    </message>
+    <message>
+        <source>LogOff</source>
+        <translation>Lås</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hjälp</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>Monday</comment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Tuesday</comment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>Wednesday</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Thursday</comment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>Friday</comment>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Saturday</comment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Sunday</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Standby
+not available
+will use Hibernate</source>
+        <translation>Viloläge
+inte tillgängligt
+dvala används</translation>
+    </message>
+    <message>
+        <source>Standby
+not available</source>
+        <translation>Viloläge
+inte tillgängligt</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available
+will use Standby</source>
+        <translation>Dvala
+inte tillgänglig
+viloläge används</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available</source>
+        <translation>Dvala
+inte tillgänglig</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Hibernate</source>
+        <translation>Avstängning
+inte tillgänglig
+dvala används</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Standby</source>
+        <translation>Avstängning
+inte tillgänglig
+viloläge används</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available</source>
+        <translation>Avstängning
+inte tillgänglig</translation>
+    </message>
+    <message>
+        <source>Bad Power
+option selection</source>
+        <translation>Ogiltigt val
+av energialternativ</translation>
+    </message>
+    <message>
+        <source>Quelmo! is already running
+on this machine</source>
+        <translation>Quelmo! körs redan
+på den här datorn</translation>
+    </message>
+    <message>
+        <source>Cannot obtain ShutDown privileges</source>
+        <translation>Saknar behörighet att stänga av</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>tim</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>PC will %1 in %2</source>
+        <translation>PC: %1 om %2</translation>
+    </message>
+    <message>
+        <source> (But Aborted!)</source>
+        <translation> (avbrutet!)</translation>
+    </message>
+    <message>
+        <source>Pending scheduled shutdown ignored
+as Quelmo! has just been started</source>
+        <translation>Väntande schemalagd avstängning hoppades över
+eftersom Quelmo! just har startat</translation>
+    </message>
+    <message>
+        <source>Hide Details</source>
+        <translation>Dölj detaljer</translation>
+    </message>
+    <message>
+        <source>Quelmo! V1.14</source>
+        <translation>Quelmo! V1.14</translation>
+    </message>
+    <message>
+        <source>Could not reach the power manager (logind) - Aborting</source>
+        <translation>Energihanteraren (logind) kan inte nås - Avbryter</translation>
+    </message>
+    <message>
+        <source>Power-off is not permitted
+(polkit: org.freedesktop.login1.power-off)</source>
+        <translation>Avstängning är inte tillåten
+(polkit: org.freedesktop.login1.power-off)</translation>
+    </message>
+    <message>
+        <source>%1
+is not permitted</source>
+        <translation>%1
+är inte tillåtet</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be created
+</source>
+        <translation>Väckningstimern (timerfd)
+kunde inte skapas
+</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be set</source>
+        <translation>Väckningstimern (timerfd)
+kunde inte ställas in</translation>
+    </message>
+    <message>
+        <source>
+Check the system&apos;s
+power settings</source>
+        <translation>
+Kontrollera systemets
+energiinställningar</translation>
+    </message>
+    <message>
+        <source>Start at log-in</source>
+        <translation>Starta vid inloggning</translation>
+    </message>
+    <message>
+        <source>PC Power Settings</source>
+        <translation>Energiinställningar</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Byt lösenord</translation>
+    </message>
+    <message>
+        <source> Sys Error: </source>
+        <translation> Systemfel: </translation>
+    </message>
+    <message>
+        <source> Error: </source>
+        <translation> Fel: </translation>
+    </message>
+    <message>
+        <source>StandBy</source>
+        <translation>Viloläge</translation>
+    </message>
+    <message>
+        <source>ShutDown</source>
+        <translation>Avstängning</translation>
+    </message>
+    <message>
+        <source>Wake-up timer
+is not supported</source>
+        <translation>Väckningstimer
+stöds inte</translation>
+    </message>
+    <message>
+        <source>The System will shut down in 10 Seconds</source>
+        <translation>Systemet stängs av om 10 sekunder</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Visa</translation>
+    </message>
+</context>
+</TS>

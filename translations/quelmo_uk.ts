@@ -1,0 +1,354 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk">
+<context>
+    <name>Quelmo</name>
+    <message>
+        <source>Quelmo!</source>
+        <translation>Quelmo!</translation>
+    </message>
+    <message>
+        <source>New password
+is too short</source>
+        <translation>Новий пароль
+занадто короткий</translation>
+    </message>
+    <message>
+        <source>New password and confirmation
+do not match</source>
+        <translation>Новий пароль і підтвердження
+не збігаються</translation>
+    </message>
+    <message>
+        <source>Config Files</source>
+        <translation>Файли налаштувань</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Гібернація</translation>
+    </message>
+    <message>
+        <source>Delayed Switch Off</source>
+        <translation>Відкладене вимкнення</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Delayed Off</source>
+        <translation>Відкладене вимкнення</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Вимкнути</translation>
+    </message>
+    <message>
+        <source>Cancel Shutdown</source>
+        <translation>Скасувати вимкнення</translation>
+    </message>
+    <message>
+        <source>Config.</source>
+        <translation>Налашт.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Огляд</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Вхід</translation>
+    </message>
+    <message>
+        <source>    New Password</source>
+        <translation>     Новий пароль</translation>
+    </message>
+    <message>
+        <source>        Confirm</source>
+        <translation>                 Повтор</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Змінити</translation>
+    </message>
+    <message>
+        <source>Resume Shutdown</source>
+        <translation>Відновити вимкнення</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Витрата</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Економія</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Зберег.</translation>
+    </message>
+    <message>
+        <source>Mins</source>
+        <translation>хв</translation>
+    </message>
+    <message>
+        <source>PC Power Consumption (Watts)</source>
+        <translation>Споживання ПК (Вт)</translation>
+    </message>
+    <message>
+        <source>This is just used to estimate the power saved by using Quelmo!</source>
+        <translation>Використовується лише для оцінки енергії, заощадженої Quelmo!</translation>
+    </message>
+    <message>
+        <source>On               Off          Standby</source>
+        <translation>Увімк.        Вимк.        Очікув.</translation>
+    </message>
+    <message>
+        <source>Exit!</source>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>Scheduled Off Action</source>
+        <translation>Дія за розкладом</translation>
+    </message>
+    <message>
+        <source>Show Details</source>
+        <translation>Докладніше</translation>
+    </message>
+    <message>
+        <source>Now!</source>
+        <translation>Зараз!</translation>
+    </message>
+    <message>
+        <source>LogOff</source>
+        <translation>Заблок.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>Monday</comment>
+        <translation>П</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Tuesday</comment>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>Wednesday</comment>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Thursday</comment>
+        <translation>Ч</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>Friday</comment>
+        <translation>П</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Saturday</comment>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Sunday</comment>
+        <translation>Н</translation>
+    </message>
+    <message>
+        <source>Standby
+not available
+will use Hibernate</source>
+        <translation>Очікування
+недоступне
+буде використано гібернацію</translation>
+    </message>
+    <message>
+        <source>Standby
+not available</source>
+        <translation>Очікування
+недоступне</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available
+will use Standby</source>
+        <translation>Гібернація
+недоступна
+буде використано очікування</translation>
+    </message>
+    <message>
+        <source>Hibernate
+not available</source>
+        <translation>Гібернація
+недоступна</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Hibernate</source>
+        <translation>Вимкнення
+недоступне
+буде використано гібернацію</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available
+will use Standby</source>
+        <translation>Вимкнення
+недоступне
+буде використано очікування</translation>
+    </message>
+    <message>
+        <source>PowerOff
+not available</source>
+        <translation>Вимкнення
+недоступне</translation>
+    </message>
+    <message>
+        <source>Bad Power
+option selection</source>
+        <translation>Неправильний вибір
+режиму живлення</translation>
+    </message>
+    <message>
+        <source>Quelmo! is already running
+on this machine</source>
+        <translation>Quelmo! вже запущено
+на цьому комп&apos;ютері</translation>
+    </message>
+    <message>
+        <source>Cannot obtain ShutDown privileges</source>
+        <translation>Немає прав на вимкнення</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>год</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>хв</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>PC will %1 in %2</source>
+        <translation>ПК: %1 через %2</translation>
+    </message>
+    <message>
+        <source> (But Aborted!)</source>
+        <translation> (скасовано!)</translation>
+    </message>
+    <message>
+        <source>Pending scheduled shutdown ignored
+as Quelmo! has just been started</source>
+        <translation>Заплановане вимкнення пропущено,
+оскільки Quelmo! щойно запущено</translation>
+    </message>
+    <message>
+        <source>Hide Details</source>
+        <translation>Сховати</translation>
+    </message>
+    <message>
+        <source>Quelmo! V1.14</source>
+        <translation>Quelmo! V1.14</translation>
+    </message>
+    <message>
+        <source>Could not reach the power manager (logind) - Aborting</source>
+        <translation>Керування живленням (logind) недоступне - Переривання</translation>
+    </message>
+    <message>
+        <source>Power-off is not permitted
+(polkit: org.freedesktop.login1.power-off)</source>
+        <translation>Вимкнення не дозволено
+(polkit: org.freedesktop.login1.power-off)</translation>
+    </message>
+    <message>
+        <source>%1
+is not permitted</source>
+        <translation>%1
+не дозволено</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be created
+</source>
+        <translation>Не вдалося створити
+таймер пробудження (timerfd)
+</translation>
+    </message>
+    <message>
+        <source>Wake-up timer (timerfd)
+could not be set</source>
+        <translation>Не вдалося встановити
+таймер пробудження (timerfd)</translation>
+    </message>
+    <message>
+        <source>
+Check the system&apos;s
+power settings</source>
+        <translation>
+Перевірте налаштування
+живлення системи</translation>
+    </message>
+    <message>
+        <source>Start at log-in</source>
+        <translation>Запуск під час входу</translation>
+    </message>
+    <message>
+        <source>PC Power Settings</source>
+        <translation>Живлення</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Зміна пароля</translation>
+    </message>
+    <message>
+        <source> Sys Error: </source>
+        <translation> Системна помилка: </translation>
+    </message>
+    <message>
+        <source> Error: </source>
+        <translation> Помилка: </translation>
+    </message>
+    <message>
+        <source>StandBy</source>
+        <translation>Очікування</translation>
+    </message>
+    <message>
+        <source>ShutDown</source>
+        <translation>Вимкнення</translation>
+    </message>
+    <message>
+        <source>Wake-up timer
+is not supported</source>
+        <translation>Таймер пробудження
+не підтримується</translation>
+    </message>
+    <message>
+        <source>The System will shut down in 10 Seconds</source>
+        <translation>Систему буде вимкнено за 10 секунд</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Показати</translation>
+    </message>
+</context>
+</TS>
