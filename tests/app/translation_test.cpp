@@ -269,7 +269,7 @@ protected:
         check();
         auto eachAction = [&](const char* countdown) {
             for (int i = 0; i < form->OffAction->count(); ++i) {
-                form->OffAction->setCurrentIndex(i);
+                model->SetActionIndex(ActionList::Off, i);
                 Tick();
                 const QString status = form->Status->text();
                 EXPECT_TRUE(status.contains(QLatin1String(countdown))) << status.toStdString();
@@ -278,8 +278,8 @@ protected:
             }
         };
         eachAction(" 59:5");
-        WeekSchedule[60] = 1;
-        WeekSchedule[53] = 0; // Monday 08:50
+        S().WeekSchedule[60] = 1;
+        S().WeekSchedule[53] = 0; // Monday 08:50
         eachAction(" 167:49:5");
         form->ShowDetailsClick(); // hides the panel
         Tick();
