@@ -10,6 +10,10 @@ extern char** environ;
 
 namespace quelmo::platform {
 
+std::uint32_t OwnProcessId() {
+    return static_cast<std::uint32_t>(::getpid());
+}
+
 bool SpawnDetached(const std::vector<std::string>& arguments) {
     if (arguments.empty() || arguments.front().empty()) {
         errno = ENOENT;

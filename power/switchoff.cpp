@@ -80,26 +80,38 @@ void CloseWakeTimer() {
     platform::Wake().Close();
 }
 
-bool PerformPowerAction(int code) {
+namespace {
+platform::PowerRequestResult Request(int code) {
     auto& power = platform::Power();
     switch (code) {
     case kStandBy:
         return power.Suspend();
     case kHibernate:
         return power.Hibernate();
-    case kShutDown: {
+    default: {
         const auto now = platform::CurrentUtc();
         const auto when =
             static_cast<std::uint64_t>(now.seconds + kShutdownDelaySeconds) * 1000000u +
             static_cast<std::uint64_t>(now.millis) * 1000u;
-        if (power.SchedulePowerOff(Texts::Tr("The System will shut down in 10 Seconds"), when))
-            return true;
-        // Refused: a shutdown that is already counting down must not go ahead either.
-        return power.CancelScheduledPowerOff();
+        auto result =
+            power.SchedulePowerOff(Texts::Tr("The System will shut down in 10 Seconds"), when);
+        // Refused: a shutdown that is already counting down must not go ahead either. Whether
+        // there was one to cancel, this power-off stays refused.
+        if (!result)
+            power.CancelScheduledPowerOff();
+        return result;
     }
-    default:
-        return false;
     }
+}
+} // namespace
+
+PowerActionResult PerformPowerAction(int code) {
+    if (code != kStandBy && code != kHibernate && code != kShutDown)
+        return {};
+    const auto result = Request(code);
+    if (!result)
+        return {false, RefusalText(code, RefusalReason(result.errorName, result.errorMessage))};
+    return {true, {}};
 }
 
 bool IsPwrSuspendAllowed() {

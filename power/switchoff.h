@@ -3,7 +3,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace quelmo {
 
@@ -20,8 +22,32 @@ void FreePowerLibrary();
 bool EnableShutdownPrivilege();
 bool ArmWakeTimer(double days);
 void CloseWakeTimer();
+
+// What became of a power action.
+struct PowerActionResult {
+    bool accepted = false;
+    // Why not, for the person, for example "Standby was refused by the system: Access denied";
+    // empty when accepted, and for a code that does nothing.
+    std::string refusal;
+};
 // Takes an int so that −1 (no item selected) and other codes arrive unchanged and do nothing.
-bool PerformPowerAction(int code);
+PowerActionResult PerformPowerAction(int code);
+// The words for a refusal's D-Bus error; logind's own message for errors without words of
+// their own, the error's name where that is empty too.
+std::string RefusalReason(const std::string& errorName, const std::string& message);
+// "Standby was refused by the system: <reason>", and its kin for the other two actions.
+std::string RefusalText(int code, const std::string& reason);
+
+// A program's "block" inhibitor lock that holds a switch-off back.
+struct Blocker {
+    std::string who, why;
+    bool operator==(const Blocker&) const = default;
+};
+// The "block" inhibitor locks of other processes that cover the action ("sleep" for standby
+// and hibernation, "shutdown" for power-off): empty when none does (or the code is no action),
+// nothing when logind cannot list them, and the switch-off goes ahead as it would without.
+// Reads BlockInhibited first and lists the locks only when it names the kind.
+std::optional<std::vector<Blocker>> SwitchOffBlockers(int action);
 
 // The capability questions of the action check.
 bool IsPwrSuspendAllowed();
