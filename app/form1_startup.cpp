@@ -115,7 +115,7 @@ void TForm1::Startup() {
     LastClock = LocalStandardNow();
     Timer1Timer();
     AttachTick();
-    ArmWakeTimer(7.0);
+    ArmWakeTimer(7.0, kStandBy);
     setWindowIcon(ProgramIcon());
     TrayIcon->SetVisible(true);
     WatchOutside();

@@ -278,7 +278,7 @@ void TForm1::SwitchOff(bool delayed) {
     // A notice about the wake-up timer comes after the power action, and its box is there when
     // the PC is back.
     const NoticeHold hold;
-    ArmWakeTimer(TimeToNextOn);
+    ArmWakeTimer(TimeToNextOn, code);
     emit SwitchingOff();
     PerformPowerAction(code);
 }

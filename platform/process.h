@@ -15,4 +15,9 @@ std::uint32_t OwnProcessId();
 // when it could not be started.
 bool SpawnDetached(const std::vector<std::string>& arguments);
 
+// Runs the program at the path arguments[0] (not looked up on PATH) with its standard input
+// and output on /dev/null, and waits for it at most `timeoutMs`: one that takes longer is
+// killed. Its exit status; -1 when it could not be started, was killed or ended by a signal.
+int RunAndWait(const std::vector<std::string>& arguments, int timeoutMs);
+
 } // namespace quelmo::platform

@@ -55,7 +55,21 @@ std::int64_t WakeDueTime(double days) {
     return -static_cast<std::int64_t>(days * 24 * 3600 * 10000000.0);
 }
 
-bool ArmWakeTimer(double days) {
+namespace {
+platform::WakeFrom WakeTarget(int action) {
+    switch (action) {
+    case kHibernate:
+    case kShutDown:
+        return platform::WakeFrom::Off;
+    case kAnySleep:
+        return platform::WakeFrom::AnySleep;
+    default:
+        return platform::WakeFrom::Standby;
+    }
+}
+} // namespace
+
+bool ArmWakeTimer(double days, int action) {
     if (!(days >= 1.0 / 2880 && days <= 7.5))
         return false;
     auto& wake = platform::Wake();
@@ -63,7 +77,7 @@ bool ArmWakeTimer(double days) {
         ShowNotice(Texts::Tr(wording::kWakeTimerCreateFailed) + LastErrorText());
         return false;
     }
-    switch (wake.ArmRelative(WakeDueTime(days))) {
+    switch (wake.ArmRelative(WakeDueTime(days), WakeTarget(action))) {
     case platform::WakeArmResult::Armed:
         return true;
     case platform::WakeArmResult::NotSupported:
@@ -111,6 +125,10 @@ PowerActionResult PerformPowerAction(int code) {
     const auto result = Request(code);
     if (!result)
         return {false, RefusalText(code, RefusalReason(result.errorName, result.errorMessage))};
+    // The machine goes down on the RTC alarm: an end of the process on the way (the session's
+    // at a power-off) must not clear it.
+    if (code != kStandBy)
+        platform::Wake().KeepRtcAlarm();
     return {true, {}};
 }
 

@@ -82,6 +82,7 @@ TEST_P(Refusals, SayWhichActionAndWhy) {
     const auto result = PerformPowerAction(row.code);
     EXPECT_FALSE(result.accepted);
     EXPECT_EQ(result.refusal, row.shown);
+    EXPECT_EQ(doubles.wake.keeps, 0) << "nothing goes down on the RTC alarm";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -111,6 +112,16 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"unknown_error_without_words", kStandBy, "org.example.Error.Odd", "",
                    "Standby was refused by the system: org.example.Error.Odd"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// An accepted hibernation or power-off leaves the RTC alarm set when the program ends on the
+// way; an accepted standby does not need it.
+TEST_F(SwitchoffTest, OnlyAnAcceptedHibernationOrPowerOffKeepsTheRtcAlarm) {
+    PerformPowerAction(kStandBy);
+    EXPECT_EQ(doubles.wake.keeps, 0);
+    PerformPowerAction(kHibernate);
+    PerformPowerAction(kShutDown);
+    EXPECT_EQ(doubles.wake.keeps, 2);
+}
 
 TEST_F(SwitchoffTest, WhereBlockInhibitedCannotBeReadTheLocksAreListedAnyway) {
     doubles.power.inhibitors = {{"sleep", "Backup", "Backing up home", "block", 1000, 4242}};

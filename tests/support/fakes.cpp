@@ -67,8 +67,10 @@ bool FakeWakeAlarm::Create() {
     s.created = s.canCreate;
     return s.created;
 }
-platform::WakeArmResult FakeWakeAlarm::ArmRelative(std::int64_t hundredNanos) {
+platform::WakeArmResult FakeWakeAlarm::ArmRelative(std::int64_t hundredNanos,
+                                                   platform::WakeFrom from) {
     s.arms.push_back(hundredNanos);
+    s.states.push_back(from);
     return s.answer;
 }
 void FakeWakeAlarm::Close() {

@@ -56,13 +56,17 @@ public:
         bool created = false;
         bool canCreate = true;
         platform::WakeArmResult answer = platform::WakeArmResult::Armed;
-        std::vector<std::int64_t> arms; // due times in 100 ns units
+        std::vector<std::int64_t> arms;         // due times in 100 ns units
+        std::vector<platform::WakeFrom> states; // what each arming was for
+        int keeps = 0;                          // KeepRtcAlarm calls
         int closes = 0;
     };
     explicit FakeWakeAlarm(State& state) : s(state) {}
     bool Create() override;
     bool IsCreated() const override { return s.created; }
-    platform::WakeArmResult ArmRelative(std::int64_t hundredNanos) override;
+    platform::WakeArmResult ArmRelative(std::int64_t hundredNanos,
+                                        platform::WakeFrom from) override;
+    void KeepRtcAlarm() override { ++s.keeps; }
     void Close() override;
 
 private:
