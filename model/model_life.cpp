@@ -55,7 +55,7 @@ bool Model::Start() {
     mState.LastClock = LocalStandardNow();
     Tick();
     AttachTick();
-    ArmWakeTimer(7.0);
+    ArmWakeTimer(7.0, kStandBy);
     WatchOutside();
     return true;
 }
@@ -81,9 +81,10 @@ void Model::PowerBroadcast(int code) {
         return;
     // ArmWakeTimer's own limits leave the timer alone under 30 seconds or beyond 7.5 days. Its
     // notices wait until this handler has returned and the suspend is no longer held back, so
-    // that they are read when the PC is back.
+    // that they are read when the PC is back. logind does not say whether a suspend or a
+    // hibernation is coming: kAnySleep sets what both need.
     auto hold = std::make_shared<NoticeHold>();
-    ArmWakeTimer(mState.TimeToNextOn);
+    ArmWakeTimer(mState.TimeToNextOn, kAnySleep);
     QTimer::singleShot(0, this, [hold] {});
 }
 

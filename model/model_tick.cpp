@@ -230,7 +230,7 @@ void Model::SwitchOff(bool delayed) {
     // A notice about the wake-up timer comes after the power action, and its box is there when
     // the PC is back.
     const NoticeHold hold;
-    ArmWakeTimer(s.TimeToNextOn);
+    ArmWakeTimer(s.TimeToNextOn, code);
     emit SwitchingOff();
     PerformPowerAction(code);
 }

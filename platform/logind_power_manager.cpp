@@ -5,9 +5,11 @@
 #include "platform/system_bus.h"
 
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
+#include <QDBusVariant>
 #include <QEventLoop>
 #include <QString>
 #include <QVariant>
@@ -22,6 +24,7 @@ const QString kService = QStringLiteral("org.freedesktop.login1");
 const QString kPath = QStringLiteral("/org/freedesktop/login1");
 const QString kManager = QStringLiteral("org.freedesktop.login1.Manager");
 const QString kUnknownMethod = QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod");
+const char* const kDisconnected = "org.freedesktop.DBus.Error.Disconnected";
 
 class LogindPowerManager final : public PowerManager {
 public:
@@ -60,10 +63,11 @@ public:
     CapabilityAnswer PowerOffDecision() override { return Ask("CanPowerOff"); }
 
     // Interactive, so that a polkit agent can ask where the answer was "challenge".
-    bool Suspend() override { return Succeeded(AuthorizedCall("Suspend", {true})); }
-    bool Hibernate() override { return Succeeded(AuthorizedCall("Hibernate", {true})); }
+    PowerRequestResult Suspend() override { return Result(AuthorizedCall("Suspend", {true})); }
+    PowerRequestResult Hibernate() override { return Result(AuthorizedCall("Hibernate", {true})); }
 
-    bool SchedulePowerOff(const std::string& message, std::uint64_t whenMicros) override {
+    PowerRequestResult SchedulePowerOff(const std::string& message,
+                                        std::uint64_t whenMicros) override {
         // The wall message only tells logged-in users; the shutdown goes ahead without it.
         Call("SetWallMessage", {QString::fromLatin1(message), true});
         const auto reply =
@@ -71,8 +75,8 @@ public:
                                                 QVariant::fromValue<qulonglong>(whenMicros)});
         if (reply && reply->type() == QDBusMessage::ErrorMessage &&
             reply->errorName() == kUnknownMethod)
-            return Succeeded(AuthorizedCall("PowerOff", {true})); // logind before systemd 220
-        return Succeeded(reply);
+            return Result(AuthorizedCall("PowerOff", {true})); // logind before systemd 220
+        return Result(reply);
     }
 
     bool CancelScheduledPowerOff() override {
@@ -82,6 +86,43 @@ public:
             return false;
         const QVariant cancelled = reply->arguments().front();
         return cancelled.metaType() == QMetaType::fromType<bool>() && cancelled.toBool();
+    }
+
+    std::optional<std::string> BlockInhibited() override {
+        if (!mConnected)
+            return std::nullopt;
+        QDBusMessage get = QDBusMessage::createMethodCall(
+            kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+            QStringLiteral("Get"));
+        get.setArguments({kManager, QStringLiteral("BlockInhibited")});
+        const QDBusMessage reply =
+            QDBusConnection(mName).call(get, QDBus::Block, kLogindCallTimeoutMs);
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1)
+            return std::nullopt;
+        const QVariant value = qvariant_cast<QDBusVariant>(reply.arguments().front()).variant();
+        if (value.metaType() != QMetaType::fromType<QString>())
+            return std::nullopt;
+        return value.toString().toStdString();
+    }
+
+    std::optional<std::vector<Inhibitor>> ListInhibitors() override {
+        const auto reply = Call("ListInhibitors", {});
+        if (!Succeeded(reply) || reply->signature() != QLatin1String("a(ssssuu)"))
+            return std::nullopt;
+        const auto list = qvariant_cast<QDBusArgument>(reply->arguments().front());
+        std::vector<Inhibitor> locks;
+        list.beginArray();
+        while (!list.atEnd()) {
+            QString what, who, why, mode;
+            uint uid = 0, pid = 0;
+            list.beginStructure();
+            list >> what >> who >> why >> mode >> uid >> pid;
+            list.endStructure();
+            locks.push_back({what.toStdString(), who.toStdString(), why.toStdString(),
+                             mode.toStdString(), uid, pid});
+        }
+        list.endArray();
+        return locks;
     }
 
 private:
@@ -120,6 +161,15 @@ private:
 
     static bool Succeeded(const std::optional<QDBusMessage>& reply) {
         return reply && reply->type() == QDBusMessage::ReplyMessage;
+    }
+
+    // A time-out comes as an error message of its own (NoReply) from the bus library.
+    static PowerRequestResult Result(const std::optional<QDBusMessage>& reply) {
+        if (!reply)
+            return {false, kDisconnected, {}};
+        if (reply->type() == QDBusMessage::ReplyMessage)
+            return {true, {}, {}};
+        return {false, reply->errorName().toStdString(), reply->errorMessage().toStdString()};
     }
 
     CapabilityAnswer Ask(const char* method) {

@@ -4,13 +4,32 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace quelmo::platform {
 
 // What logind said to a capability question; NoAnswer covers errors, time-outs and replies
 // that are not a single text.
 enum class CapabilityAnswer { Allowed, Refused, NoAnswer };
+
+// logind's answer to a power request. A refusal carries the D-Bus error: its name (for
+// example org.freedesktop.DBus.Error.AccessDenied) and logind's message; a request that never
+// reached logind has the name org.freedesktop.DBus.Error.Disconnected.
+struct PowerRequestResult {
+    bool accepted = false;
+    std::string errorName, errorMessage;
+    explicit operator bool() const { return accepted; }
+};
+
+// One inhibitor lock as logind lists it (ListInhibitors).
+struct Inhibitor {
+    std::string what; // colon-separated: "sleep", "shutdown", "idle", "handle-lid-switch", …
+    std::string who, why;
+    std::string mode; // "block" or "delay"
+    std::uint32_t uid = 0, pid = 0;
+};
 
 class PowerManager {
 public:
@@ -31,14 +50,22 @@ public:
         return CanPowerOff() ? CapabilityAnswer::Allowed : CapabilityAnswer::Refused;
     }
 
-    // Suspend(true) / Hibernate(true); true when logind accepted the request. Power requests
-    // allow polkit to ask the person, and serve the thread's events while they wait.
-    virtual bool Suspend() = 0;
-    virtual bool Hibernate() = 0;
+    // Suspend(true) / Hibernate(true). Power requests allow polkit to ask the person, and
+    // serve the thread's events while they wait.
+    virtual PowerRequestResult Suspend() = 0;
+    virtual PowerRequestResult Hibernate() = 0;
 
     // Wall message, then a power-off scheduled for the given microseconds since the epoch.
-    virtual bool SchedulePowerOff(const std::string& message, std::uint64_t whenMicros) = 0;
+    virtual PowerRequestResult SchedulePowerOff(const std::string& message,
+                                                std::uint64_t whenMicros) = 0;
     virtual bool CancelScheduledPowerOff() = 0;
+
+    // The property BlockInhibited: the kinds (colon-separated) that "block" locks hold right
+    // now, a cheap first look before ListInhibitors. Nothing when it cannot be read.
+    virtual std::optional<std::string> BlockInhibited() { return std::nullopt; }
+    // Every inhibitor lock logind holds; nothing when logind cannot list them (an error, a
+    // malformed answer, no logind).
+    virtual std::optional<std::vector<Inhibitor>> ListInhibitors() { return std::nullopt; }
 };
 
 // The process-wide instance: logind unless a test has installed a double.

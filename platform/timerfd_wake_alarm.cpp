@@ -1,14 +1,16 @@
 // The wake-up timer: a timerfd on CLOCK_BOOTTIME_ALARM, which the kernel programs into the RTC
 // on the way into suspend-to-RAM. Closing the descriptor disarms it, so it stays open for the
-// life of the process. Only the RTC's own alarm survives hibernation, so that is set as well
-// wherever it can be written.
+// life of the process. Only the RTC's own alarm survives hibernation and power-off: that is set
+// where the coming state needs it, by the process itself where it may write the attribute, else
+// through the polkit-authorised helper.
+#include "platform/process.h"
 #include "platform/wake_alarm.h"
 
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 #include <fcntl.h>
+#include <optional>
 #include <string>
 #include <sys/timerfd.h>
 #include <unistd.h>
@@ -17,22 +19,26 @@ namespace quelmo::platform {
 
 namespace {
 
-// Writes one value to a sysfs attribute; errno is left as it was.
-bool WriteAttribute(const std::string& path, const std::string& value) {
-    const int saved = errno;
-    bool written = false;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd >= 0) {
-        written = ::write(fd, value.data(), value.size()) == static_cast<ssize_t>(value.size());
-        ::close(fd);
-    }
-    errno = saved;
-    return written;
+enum class Written { Done, NotPermitted, Failed };
+
+// One value to the RTC's attribute, as `echo` writes it. Appending keeps a stand-in file's
+// record of every write; the kernel takes each write on its own.
+Written WriteAttribute(const std::string& path, const std::string& value) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0)
+        return errno == EACCES || errno == EPERM || errno == EROFS ? Written::NotPermitted
+                                                                   : Written::Failed;
+    const std::string line = value + "\n";
+    const bool written = ::write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size());
+    ::close(fd);
+    return written ? Written::Done : Written::Failed;
 }
 
 class TimerfdWakeAlarm final : public WakeAlarm {
 public:
-    explicit TimerfdWakeAlarm(std::string rtcWakeAlarm) : mRtcPath(std::move(rtcWakeAlarm)) {}
+    TimerfdWakeAlarm(std::string rtcWakeAlarm, std::vector<std::string> helper)
+        : mRtcPath(std::move(rtcWakeAlarm)),
+          mHelper(helper.empty() ? RtcWakeAlarmHelper() : std::move(helper)) {}
     ~TimerfdWakeAlarm() override { Close(); }
 
     bool Create() override {
@@ -50,7 +56,7 @@ public:
 
     bool IsCreated() const override { return mFd >= 0; }
 
-    WakeArmResult ArmRelative(std::int64_t hundredNanos) override {
+    WakeArmResult ArmRelative(std::int64_t hundredNanos, WakeFrom from) override {
         if (mFd < 0) {
             errno = EBADF;
             return WakeArmResult::Failed;
@@ -68,45 +74,93 @@ public:
         due.it_value.tv_nsec = static_cast<long>(relative % 10000000 * 100);
         if (::timerfd_settime(mFd, 0, &due, nullptr) != 0)
             return WakeArmResult::Failed;
-        SetRtc(relative);
-        return mCanWake ? WakeArmResult::Armed : WakeArmResult::NotSupported;
+
+        const int saved = errno;
+        // The alarm timer reaches the hardware through an RTC; without one it wakes nothing.
+        const bool rtc = !mRtcPath.empty() && ::access(mRtcPath.c_str(), F_OK) == 0;
+        const bool timerWakes = mCanWake && rtc;
+        const bool rtcNeeded = rtc && (from != WakeFrom::Standby || !timerWakes);
+        mRtcKept = false;
+        bool rtcSet = false;
+        if (rtcNeeded)
+            rtcSet = SetRtc(DueSecond(relative));
+        else if (mRtcSet)
+            ClearRtc(); // an earlier alarm would wake the machine at the wrong time
+        errno = saved;
+        const bool armed = from == WakeFrom::Off ? rtcSet : timerWakes || rtcSet;
+        return armed ? WakeArmResult::Armed : WakeArmResult::NotSupported;
     }
 
+    void KeepRtcAlarm() override { mRtcKept = mRtcSet; }
+
     void Close() override {
-        if (mFd < 0)
-            return;
-        ::close(mFd);
+        if (mFd >= 0)
+            ::close(mFd);
         mFd = -1;
-        if (mRtcSet)
-            WriteAttribute(mRtcPath, "0");
-        mRtcSet = false;
+        if (mRtcSet && !mRtcKept) {
+            const int saved = errno;
+            ClearRtc();
+            errno = saved;
+        }
+        mRtcSet = mRtcKept = false;
     }
 
 private:
-    // The RTC takes an absolute epoch second, and a new alarm only after the old one is
-    // cleared.
-    void SetRtc(std::int64_t relativeHundredNanos) {
-        if (mRtcPath.empty())
-            return;
+    static long long DueSecond(std::int64_t relativeHundredNanos) {
         timespec now{};
         ::clock_gettime(CLOCK_REALTIME, &now);
         const double due = static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9 +
                            static_cast<double>(relativeHundredNanos) / 1e7;
-        const auto second = static_cast<long long>(std::ceil(due));
-        if (WriteAttribute(mRtcPath, "0") && WriteAttribute(mRtcPath, std::to_string(second)))
-            mRtcSet = true;
+        return static_cast<long long>(std::ceil(due));
+    }
+
+    // The RTC takes an absolute epoch second, and a new alarm only after the old one is
+    // cleared. The helper is asked only where the process may not write the attribute.
+    bool SetRtc(long long second) {
+        const std::string value = std::to_string(second);
+        switch (WriteAttribute(mRtcPath, "0")) {
+        case Written::Done:
+            mRtcSet = WriteAttribute(mRtcPath, value) == Written::Done;
+            break;
+        case Written::NotPermitted:
+            mRtcSet = RunHelper(value);
+            break;
+        case Written::Failed:
+            mRtcSet = false;
+            break;
+        }
+        return mRtcSet;
+    }
+
+    void ClearRtc() {
+        if (WriteAttribute(mRtcPath, "0") == Written::NotPermitted)
+            RunHelper("clear");
+        mRtcSet = false;
+    }
+
+    bool RunHelper(const std::string& argument) {
+        std::vector<std::string> command = mHelper;
+        command.push_back(argument);
+        return RunAndWait(command, kRtcHelperTimeoutMs) == 0;
     }
 
     std::string mRtcPath;
+    std::vector<std::string> mHelper;
     int mFd = -1;
     bool mCanWake = true;
-    bool mRtcSet = false;
+    bool mRtcSet = false;  // the RTC holds an alarm this object set
+    bool mRtcKept = false; // and the machine is going down on it
 };
 
 } // namespace
 
-std::unique_ptr<WakeAlarm> MakeTimerfdWakeAlarm(std::string rtcWakeAlarm) {
-    return std::make_unique<TimerfdWakeAlarm>(std::move(rtcWakeAlarm));
+std::vector<std::string> RtcWakeAlarmHelper() {
+    return {"/usr/bin/pkexec", QUELMO_WAKEALARM_HELPER};
+}
+
+std::unique_ptr<WakeAlarm> MakeTimerfdWakeAlarm(std::string rtcWakeAlarm,
+                                                std::vector<std::string> helper) {
+    return std::make_unique<TimerfdWakeAlarm>(std::move(rtcWakeAlarm), std::move(helper));
 }
 
 } // namespace quelmo::platform

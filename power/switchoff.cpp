@@ -55,7 +55,21 @@ std::int64_t WakeDueTime(double days) {
     return -static_cast<std::int64_t>(days * 24 * 3600 * 10000000.0);
 }
 
-bool ArmWakeTimer(double days) {
+namespace {
+platform::WakeFrom WakeTarget(int action) {
+    switch (action) {
+    case kHibernate:
+    case kShutDown:
+        return platform::WakeFrom::Off;
+    case kAnySleep:
+        return platform::WakeFrom::AnySleep;
+    default:
+        return platform::WakeFrom::Standby;
+    }
+}
+} // namespace
+
+bool ArmWakeTimer(double days, int action) {
     if (!(days >= 1.0 / 2880 && days <= 7.5))
         return false;
     auto& wake = platform::Wake();
@@ -63,7 +77,7 @@ bool ArmWakeTimer(double days) {
         ShowNotice(Texts::Tr(wording::kWakeTimerCreateFailed) + LastErrorText());
         return false;
     }
-    switch (wake.ArmRelative(WakeDueTime(days))) {
+    switch (wake.ArmRelative(WakeDueTime(days), WakeTarget(action))) {
     case platform::WakeArmResult::Armed:
         return true;
     case platform::WakeArmResult::NotSupported:
@@ -80,26 +94,42 @@ void CloseWakeTimer() {
     platform::Wake().Close();
 }
 
-bool PerformPowerAction(int code) {
+namespace {
+platform::PowerRequestResult Request(int code) {
     auto& power = platform::Power();
     switch (code) {
     case kStandBy:
         return power.Suspend();
     case kHibernate:
         return power.Hibernate();
-    case kShutDown: {
+    default: {
         const auto now = platform::CurrentUtc();
         const auto when =
             static_cast<std::uint64_t>(now.seconds + kShutdownDelaySeconds) * 1000000u +
             static_cast<std::uint64_t>(now.millis) * 1000u;
-        if (power.SchedulePowerOff(Texts::Tr("The System will shut down in 10 Seconds"), when))
-            return true;
-        // Refused: a shutdown that is already counting down must not go ahead either.
-        return power.CancelScheduledPowerOff();
+        auto result =
+            power.SchedulePowerOff(Texts::Tr("The System will shut down in 10 Seconds"), when);
+        // Refused: a shutdown that is already counting down must not go ahead either. Whether
+        // there was one to cancel, this power-off stays refused.
+        if (!result)
+            power.CancelScheduledPowerOff();
+        return result;
     }
-    default:
-        return false;
     }
+}
+} // namespace
+
+PowerActionResult PerformPowerAction(int code) {
+    if (code != kStandBy && code != kHibernate && code != kShutDown)
+        return {};
+    const auto result = Request(code);
+    if (!result)
+        return {false, RefusalText(code, RefusalReason(result.errorName, result.errorMessage))};
+    // The machine goes down on the RTC alarm: an end of the process on the way (the session's
+    // at a power-off) must not clear it.
+    if (code != kStandBy)
+        platform::Wake().KeepRtcAlarm();
+    return {true, {}};
 }
 
 bool IsPwrSuspendAllowed() {

@@ -13,6 +13,7 @@ packages=(
     trayer xdotool openbox
     dpkg-dev file librsvg2-bin lintian desktop-file-utils appstream
     zlib1g-dev nginx
+    libxml2-utils polkitd
 )
 
 missing=()

@@ -350,5 +350,45 @@ wird nicht unterstützt</translation>
         <source>Show</source>
         <translation>Anzeigen</translation>
     </message>
+    <message>
+        <source>Access denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Authentication is required</source>
+        <translation>Eine Anmeldung ist erforderlich</translation>
+    </message>
+    <message>
+        <source>No answer in time</source>
+        <translation>Keine Antwort in der Zeit</translation>
+    </message>
+    <message>
+        <source>The power manager (logind) cannot be reached</source>
+        <translation>Die Energieverwaltung (logind) ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Not supported on this PC</source>
+        <translation>Auf diesem PC nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Another shutdown or sleep is already under way</source>
+        <translation>Ein anderes Ausschalten oder Schlafen läuft bereits</translation>
+    </message>
+    <message>
+        <source>A program is holding it back</source>
+        <translation>Ein Programm hält es zurück</translation>
+    </message>
+    <message>
+        <source>Hibernation was refused by the system: %1</source>
+        <translation>Das System hat den Ruhezustand abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Power-off was refused by the system: %1</source>
+        <translation>Das System hat das Ausschalten abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Standby was refused by the system: %1</source>
+        <translation>Das System hat den Standby abgelehnt: %1</translation>
+    </message>
 </context>
 </TS>

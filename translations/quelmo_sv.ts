@@ -350,5 +350,45 @@ stöds inte</translation>
         <source>Show</source>
         <translation>Visa</translation>
     </message>
+    <message>
+        <source>Access denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authentication is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No answer in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The power manager (logind) cannot be reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not supported on this PC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another shutdown or sleep is already under way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A program is holding it back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hibernation was refused by the system: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power-off was refused by the system: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standby was refused by the system: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

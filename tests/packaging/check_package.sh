@@ -23,6 +23,7 @@ grep -qx 'Priority: optional' "$work/fields"
 grep -q '^Depends: .*libqt6widgets6' "$work/fields"
 grep -q '^Depends: .*qt6-qpa-plugins' "$work/fields"
 grep -q '^Depends: .*libcurl4 (>= 7.87.0)' "$work/fields"
+grep -q '^Depends: .*pkexec' "$work/fields"
 [[ $(dpkg-deb -f "$deb" Description | wc -l) -gt 5 ]]
 
 echo "== lintian"
@@ -32,6 +33,13 @@ echo "== desktop entry and metadata"
 dpkg-deb -x "$deb" "$work/root"
 desktop-file-validate "$work/root/usr/share/applications/io.github.quelmo.Quelmo.desktop"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/io.github.quelmo.Quelmo.metainfo.xml"
+
+echo "== the RTC alarm's helper and its polkit action"
+bash "$here/check_polkit_action.sh" \
+    "$work/root/usr/share/polkit-1/actions/io.github.quelmo.Quelmo.policy" \
+    /usr/libexec/quelmo/quelmo-wakealarm
+# pkexec gives it root; it is no set-user-ID program of its own.
+[[ -x $work/root/usr/libexec/quelmo/quelmo-wakealarm && ! -u $work/root/usr/libexec/quelmo/quelmo-wakealarm ]]
 
 echo "== libraries"
 # libcurl is opened on the first HTTP exchange, not loaded with the program.

@@ -4,6 +4,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusVariant>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QStandardPaths>
@@ -24,6 +25,17 @@ std::unique_ptr<QProcess> MakeChild() {
     auto process = std::make_unique<QProcess>();
     process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     return process;
+}
+
+// A Python string literal of the text.
+std::string PythonText(const std::string& text) {
+    std::string literal = "'";
+    for (const char c : text) {
+        if (c == '\\' || c == '\'')
+            literal += '\\';
+        literal += c;
+    }
+    return literal + "'";
 }
 
 void Stop(std::unique_ptr<QProcess>& process) {
@@ -114,6 +126,12 @@ bool LogindMock::StartLogind() {
         }
         QThread::msleep(50);
     }
+    // logind's property, which the template lacks.
+    if (!MockCall(QStringLiteral("AddProperty"), {kManager, QStringLiteral("BlockInhibited"),
+                                                  QVariant::fromValue(QDBusVariant(QString()))})) {
+        mFailure = "cannot add BlockInhibited to the mock";
+        return false;
+    }
     return true;
 }
 
@@ -162,8 +180,49 @@ bool LogindMock::AuthorizeAfter(const std::string& method, const std::string& in
     return AddMethod(method, inSignature, "", code);
 }
 
+bool LogindMock::Refuse(const std::string& method, const std::string& errorName,
+                        const std::string& message) {
+    const std::string in = method == "ScheduleShutdown" ? "st" : "b";
+    return AddMethod(method, in, "",
+                     "raise dbus.exceptions.DBusException(" + PythonText(message) +
+                         ", name=" + PythonText(errorName) + ")");
+}
+
+bool LogindMock::SetInhibitors(const std::vector<Lock>& locks,
+                               std::optional<std::string> blockInhibited) {
+    std::string listed, blocked;
+    for (const Lock& lock : locks) {
+        listed += "(" + PythonText(lock.what) + ", " + PythonText(lock.who) + ", " +
+                  PythonText(lock.why) + ", " + PythonText(lock.mode) + ", " +
+                  std::to_string(lock.uid) + ", " + std::to_string(lock.pid) + "), ";
+        if (lock.mode != "block")
+            continue;
+        for (const QString& kind : QString::fromStdString(lock.what).split(QLatin1Char(':'))) {
+            if (!QString::fromStdString(blocked).split(QLatin1Char(':')).contains(kind))
+                blocked += (blocked.empty() ? "" : ":") + kind.toStdString();
+        }
+    }
+    // The template keeps the locks taken through Inhibit in its module's `inhibitors`.
+    const bool listing =
+        AddMethod("ListInhibitors", "", "a(ssssuu)",
+                  "ret = list(globals().get('inhibitors', [])) + [" + listed + "]");
+    return listing && SetBlockInhibited(blockInhibited.value_or(blocked));
+}
+
+bool LogindMock::FailListInhibitors() {
+    return AddMethod("ListInhibitors", "", "a(ssssuu)",
+                     "raise dbus.exceptions.DBusException('cannot list', "
+                     "name='org.freedesktop.DBus.Error.Failed')");
+}
+
+bool LogindMock::SetBlockInhibited(const std::string& kinds) {
+    return MockCall(
+        QStringLiteral("UpdateProperties"),
+        {kManager, QVariantMap{{QStringLiteral("BlockInhibited"), QString::fromStdString(kinds)}}});
+}
+
 bool LogindMock::Reset() {
-    bool ok = true;
+    bool ok = SetInhibitors({});
     for (const char* question : {"CanSuspend", "CanHibernate", "CanPowerOff"})
         ok = Answer(question, "yes") && ok;
     for (const char* action : {"Suspend", "Hibernate", "PowerOff"})

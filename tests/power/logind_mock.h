@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -49,9 +50,29 @@ public:
     // does succeeds after `seconds`, the time the person takes. The mock serves nothing else
     // meanwhile.
     bool AuthorizeAfter(const std::string& method, const std::string& inSignature, double seconds);
-    // The template's answers again ("yes" to every question), and for Setup::Logind the
-    // methods the template lacks (ScheduleShutdown, CancelScheduledShutdown answering true,
-    // SetWallMessage). Clears the calls.
+    // A power request (Suspend, Hibernate, PowerOff or ScheduleShutdown) refused with the
+    // given D-Bus error, as logind refuses one that an application's block holds back and
+    // nobody authorises.
+    bool Refuse(const std::string& method,
+                const std::string& errorName = "org.freedesktop.DBus.Error.AccessDenied",
+                const std::string& message = "Access denied");
+
+    // Inhibitor locks of other programs, listed after those taken through Inhibit (which the
+    // template lists with uid 1000 and pid 123456).
+    struct Lock {
+        std::string what, who, why, mode;
+        std::uint32_t uid = 1000, pid = 4242;
+    };
+    // Lists `locks` from now on, and sets BlockInhibited to the kinds their "block" ones hold
+    // (colon-separated, each once), or to `blockInhibited` where given.
+    bool SetInhibitors(const std::vector<Lock>& locks,
+                       std::optional<std::string> blockInhibited = std::nullopt);
+    // ListInhibitors fails (with org.freedesktop.DBus.Error.Failed).
+    bool FailListInhibitors();
+
+    // The template's answers again ("yes" to every question, no locks but those taken), and
+    // for Setup::Logind the methods the template lacks (ScheduleShutdown,
+    // CancelScheduledShutdown answering true, SetWallMessage). Clears the calls.
     bool Reset();
 
     // The inhibitor locks logind holds, as "what who why mode" (ListInhibitors).
@@ -68,6 +89,7 @@ public:
 
 private:
     bool StartLogind();
+    bool SetBlockInhibited(const std::string& kinds);
     Setup mSetup;
     bool MockCall(const QString& method, const QVariantList& arguments);
 

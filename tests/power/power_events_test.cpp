@@ -9,6 +9,8 @@
 #include "tests/support/form_fixture.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtCore/qtestsupport_core.h>
 
 #include <algorithm>
@@ -38,7 +40,10 @@ protected:
         if (IsSkipped() || HasFatalFailure())
             return;
         platform::SetSleepMonitorForTesting(platform::MakeLogindSleepMonitor(mock->Address()));
-        platform::SetWakeAlarmForTesting(platform::MakeTimerfdWakeAlarm(""));
+        // An RTC stand-in: without one the timer could wake nothing.
+        const QString rtc = rtcDir.filePath(QStringLiteral("wakealarm"));
+        ASSERT_TRUE(QFile(rtc).open(QIODevice::WriteOnly));
+        platform::SetWakeAlarmForTesting(platform::MakeTimerfdWakeAlarm(rtc.toStdString()));
         before = TimerFds();
     }
     // Starts on Monday 2026-12-07 at 09:mm:ss with the given off slots, else on all week.
@@ -55,6 +60,7 @@ protected:
     static bool WaitFor(const std::function<bool()>& condition) {
         return QTest::qWaitFor(condition, 10000);
     }
+    QTemporaryDir rtcDir;
     std::vector<int> before;
 };
 

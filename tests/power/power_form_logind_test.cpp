@@ -13,29 +13,32 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace quelmo::test {
 namespace {
 
-// The real timer, remembering each due time and how many logind calls preceded it.
+// The real timer (with a stand-in for the RTC's alarm), remembering each due time and how
+// many logind calls preceded it.
 class RecordingWakeAlarm final : public platform::WakeAlarm {
 public:
     struct Arm {
         std::int64_t due;
         std::vector<std::string> callsBefore;
     };
-    RecordingWakeAlarm(std::vector<Arm>& arms, LogindMock& mock) : mArms(arms), mMock(mock) {}
+    RecordingWakeAlarm(std::vector<Arm>& arms, LogindMock& mock, const std::string& rtc)
+        : mReal(platform::MakeTimerfdWakeAlarm(rtc)), mArms(arms), mMock(mock) {}
     bool Create() override { return mReal->Create(); }
     bool IsCreated() const override { return mReal->IsCreated(); }
-    platform::WakeArmResult ArmRelative(std::int64_t due) override {
+    platform::WakeArmResult ArmRelative(std::int64_t due, platform::WakeFrom from) override {
         mArms.push_back({due, mMock.Calls()});
-        return mReal->ArmRelative(due);
+        return mReal->ArmRelative(due, from);
     }
     void Close() override { mReal->Close(); }
 
 private:
-    std::unique_ptr<platform::WakeAlarm> mReal = platform::MakeTimerfdWakeAlarm("");
+    std::unique_ptr<platform::WakeAlarm> mReal;
     std::vector<Arm>& mArms;
     LogindMock& mMock;
 };
@@ -47,7 +50,10 @@ protected:
         if (IsSkipped() || HasFatalFailure())
             return;
         before = TimerFds();
-        platform::SetWakeAlarmForTesting(std::make_unique<RecordingWakeAlarm>(arms, *mock));
+        const QString rtc = rtcDir.filePath(QStringLiteral("wakealarm"));
+        ASSERT_TRUE(QFile(rtc).open(QIODevice::WriteOnly));
+        platform::SetWakeAlarmForTesting(
+            std::make_unique<RecordingWakeAlarm>(arms, *mock, rtc.toStdString()));
     }
 
     // Monday 3 June 2024: on all week but for Monday 10:00 to 10:10.
@@ -69,6 +75,7 @@ protected:
         return fds.size() == 1 ? SecondsLeft(fds[0]) : -1;
     }
 
+    QTemporaryDir rtcDir;
     std::vector<int> before;
     std::vector<RecordingWakeAlarm::Arm> arms;
 };

@@ -97,7 +97,7 @@ struct AuthorizedRow {
     const char* name;
     const char* method; // as logind names it
     const char* inSignature;
-    std::function<bool(PowerManager&)> request;
+    std::function<platform::PowerRequestResult(PowerManager&)> request;
 };
 
 void PrintTo(const AuthorizedRow& row, std::ostream* out) {
@@ -128,6 +128,16 @@ TEST_P(AuthorizedRequests, AllowTheAgentToAskAndKeepEventsComingWhileThePersonAn
     EXPECT_EQ(mock->CallsOf(row.method).size(), 1u);
 }
 
+TEST_P(AuthorizedRequests, ARefusalCarriesLogindsError) {
+    const AuthorizedRow& row = GetParam();
+    ASSERT_TRUE(mock->Refuse(row.method, "org.freedesktop.login1.OperationInProgress",
+                             "There's already a shutdown or sleep operation in progress"));
+    const platform::PowerRequestResult result = row.request(*logind);
+    EXPECT_FALSE(result.accepted);
+    EXPECT_EQ(result.errorName, "org.freedesktop.login1.OperationInProgress");
+    EXPECT_EQ(result.errorMessage, "There's already a shutdown or sleep operation in progress");
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Logind, AuthorizedRequests,
     ::testing::Values(
@@ -149,8 +159,10 @@ TEST_F(LogindTest, ConnectNeedsEveryCapabilityQuestionAnswered) {
 TEST_F(LogindTest, DisconnectedClientAnswersNoAndRequestsNothing) {
     logind->Disconnect();
     EXPECT_FALSE(logind->CanSuspend());
-    EXPECT_FALSE(logind->Suspend());
+    EXPECT_EQ(logind->Suspend().errorName, "org.freedesktop.DBus.Error.Disconnected");
     EXPECT_FALSE(logind->SchedulePowerOff("x", 1));
+    EXPECT_FALSE(logind->BlockInhibited());
+    EXPECT_FALSE(logind->ListInhibitors());
     EXPECT_TRUE(mock->Calls().empty());
 }
 

@@ -44,7 +44,7 @@ protected:
 
 TEST_P(Bounds, AcceptThirtySecondsToSevenAndAHalfDaysAndRefuseTheRestSilently) {
     const BoundRow& row = GetParam();
-    EXPECT_EQ(ArmWakeTimer(row.days), row.due != 0);
+    EXPECT_EQ(ArmWakeTimer(row.days, kStandBy), row.due != 0);
     if (row.due != 0) {
         EXPECT_EQ(doubles.wake.arms, std::vector<std::int64_t>{row.due});
         EXPECT_EQ(WakeDueTime(row.days), row.due);
@@ -84,8 +84,8 @@ protected:
 };
 
 TEST_F(WakeTimerDouble, OneTimerCreatedAndTheLastCallWins) {
-    EXPECT_TRUE(ArmWakeTimer(7.0));
-    EXPECT_TRUE(ArmWakeTimer(kThirtySeconds));
+    EXPECT_TRUE(ArmWakeTimer(7.0, kStandBy));
+    EXPECT_TRUE(ArmWakeTimer(kThirtySeconds, kStandBy));
     EXPECT_EQ(doubles.wake.arms, (std::vector<std::int64_t>{-6048000000000, -300000000}));
     EXPECT_TRUE(doubles.wake.created);
 }
@@ -93,22 +93,22 @@ TEST_F(WakeTimerDouble, OneTimerCreatedAndTheLastCallWins) {
 TEST_F(WakeTimerDouble, ACreationFailureIsShownWithTheErrorAndRetriedNextTime) {
     doubles.wake.canCreate = false;
     errno = EMFILE;
-    EXPECT_FALSE(ArmWakeTimer(1.0));
+    EXPECT_FALSE(ArmWakeTimer(1.0, kStandBy));
     EXPECT_EQ(recorder.notices, std::vector<std::string>{
                                     "Wake-up timer (timerfd)\ncould not be created\n Sys Error: " +
                                     std::string(std::strerror(EMFILE))});
     EXPECT_TRUE(doubles.wake.arms.empty());
     doubles.wake.canCreate = true;
-    EXPECT_TRUE(ArmWakeTimer(1.0));
+    EXPECT_TRUE(ArmWakeTimer(1.0, kStandBy));
     EXPECT_EQ(doubles.wake.arms.size(), 1u);
 }
 
 TEST_F(WakeTimerDouble, ASettingFailureAndAMissingWakeUpHaveTheirNotices) {
     doubles.wake.answer = platform::WakeArmResult::Failed;
     errno = EINVAL;
-    EXPECT_FALSE(ArmWakeTimer(1.0));
+    EXPECT_FALSE(ArmWakeTimer(1.0, kStandBy));
     doubles.wake.answer = platform::WakeArmResult::NotSupported;
-    EXPECT_FALSE(ArmWakeTimer(1.0));
+    EXPECT_FALSE(ArmWakeTimer(1.0, kStandBy));
     EXPECT_EQ(recorder.notices,
               (std::vector<std::string>{
                   "Wake-up timer (timerfd)\ncould not be set Sys Error: Invalid argument",
@@ -164,55 +164,58 @@ protected:
     NoticeRecorder recorder;
 };
 
-TEST_F(RealWakeTimer, OneAlarmTimerCarriesTheLastDueTimeAndTheRtcFollows) {
+TEST_F(RealWakeTimer, OneAlarmTimerCarriesTheLastDueTimeAndTheRtcFollowsWhereNeeded) {
     if (!HasWakeAlarmCapability())
         GTEST_SKIP() << "this process lacks CAP_WAKE_ALARM";
-    ASSERT_TRUE(ArmWakeTimer(kThirtySeconds));
+    ASSERT_TRUE(ArmWakeTimer(kThirtySeconds, kStandBy));
     auto fds = NewTimerFds();
     ASSERT_EQ(fds.size(), 1u);
     EXPECT_EQ(ClockIdOf(fds[0]), CLOCK_BOOTTIME_ALARM);
     EXPECT_GT(SecondsLeft(fds[0]), 28.0);
     EXPECT_LE(SecondsLeft(fds[0]), 30.0);
+    EXPECT_EQ(ReadFile(rtc), "") << "the kernel carries a standby's timer into the RTC itself";
 
-    ASSERT_TRUE(ArmWakeTimer(7.0));
+    ASSERT_TRUE(ArmWakeTimer(7.0, kHibernate));
     EXPECT_EQ(NewTimerFds(), fds) << "re-set, not created again";
     EXPECT_GT(SecondsLeft(fds[0]), 7 * 86400.0 - 2);
     EXPECT_LE(SecondsLeft(fds[0]), 7 * 86400.0);
-    const long long rtcDue = std::atoll(ReadFile(rtc).c_str());
-    EXPECT_NEAR(static_cast<double>(rtcDue), static_cast<double>(std::time(nullptr) + 7 * 86400),
-                3.0);
+    const std::string written = ReadFile(rtc);
+    ASSERT_EQ(written.rfind("0\n", 0), 0u) << "cleared before it is set";
+    EXPECT_NEAR(static_cast<double>(std::atoll(written.c_str() + 2)),
+                static_cast<double>(std::time(nullptr) + 7 * 86400), 3.0);
     EXPECT_TRUE(recorder.notices.empty());
 
     CloseWakeTimer();
     EXPECT_TRUE(NewTimerFds().empty());
-    EXPECT_EQ(ReadFile(rtc), "0") << "closing clears the RTC alarm it had set";
+    EXPECT_EQ(ReadFile(rtc), written + "0\n") << "closing clears the RTC alarm it had set";
 }
 
 TEST_F(RealWakeTimer, ARefusedDelayCreatesNoTimer) {
-    EXPECT_FALSE(ArmWakeTimer(0.0003));
+    EXPECT_FALSE(ArmWakeTimer(0.0003, kStandBy));
     EXPECT_TRUE(NewTimerFds().empty());
     EXPECT_TRUE(recorder.notices.empty());
 }
 
-// Without CAP_WAKE_ALARM a plain boot-time timer keeps the due time, and the notice says that
-// it cannot wake the machine. Run in a child process, which gives the capability up.
-TEST_F(RealWakeTimer, WithoutTheWakeCapabilityItIsNotSupported) {
+// Without CAP_WAKE_ALARM a plain boot-time timer keeps the due time; a standby is then woken by
+// the RTC alarm alone. Run in a child process, which gives the capability up.
+TEST_F(RealWakeTimer, WithoutTheWakeCapabilityStandbyFallsBackToTheRtcAlarm) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const auto check = [this] {
         if (HasWakeAlarmCapability() && !DropWakeAlarmCapability()) {
             std::fprintf(stderr, "cannot drop CAP_WAKE_ALARM\n");
             std::_Exit(2);
         }
-        const bool armed = ArmWakeTimer(kThirtySeconds);
+        const bool armed = ArmWakeTimer(kThirtySeconds, kStandBy);
         const auto fds = NewTimerFds();
-        const bool ok =
-            !armed && fds.size() == 1 && ClockIdOf(fds[0]) == CLOCK_BOOTTIME &&
-            SecondsLeft(fds[0]) > 28.0 && SecondsLeft(fds[0]) <= 30.0 &&
-            recorder.notices == std::vector<std::string>{"Wake-up timer\nis not supported"};
-        std::fprintf(stderr, "%s\n", ok ? "not supported, as expected" : "wrong outcome");
+        const std::string written = ReadFile(rtc);
+        const bool ok = armed && fds.size() == 1 && ClockIdOf(fds[0]) == CLOCK_BOOTTIME &&
+                        SecondsLeft(fds[0]) > 28.0 && SecondsLeft(fds[0]) <= 30.0 &&
+                        written.rfind("0\n", 0) == 0 && std::atoll(written.c_str() + 2) > 0 &&
+                        recorder.notices.empty();
+        std::fprintf(stderr, "%s\n", ok ? "the RTC, as expected" : "wrong outcome");
         std::_Exit(ok ? 0 : 1);
     };
-    EXPECT_EXIT(check(), ::testing::ExitedWithCode(0), "not supported, as expected");
+    EXPECT_EXIT(check(), ::testing::ExitedWithCode(0), "the RTC, as expected");
 }
 
 } // namespace

@@ -30,29 +30,47 @@ bool FakePowerManager::CanHibernate() {
 bool FakePowerManager::CanPowerOff() {
     return s.reachable && s.canPowerOff;
 }
-bool FakePowerManager::Suspend() {
+namespace {
+platform::PowerRequestResult Answer(const FakePowerManager::State& s) {
+    if (s.accept)
+        return {true, {}, {}};
+    return {false, s.errorName, s.errorMessage};
+}
+} // namespace
+
+platform::PowerRequestResult FakePowerManager::Suspend() {
     s.calls.push_back("Suspend");
-    return s.accept;
+    return Answer(s);
 }
-bool FakePowerManager::Hibernate() {
+platform::PowerRequestResult FakePowerManager::Hibernate() {
     s.calls.push_back("Hibernate");
-    return s.accept;
+    return Answer(s);
 }
-bool FakePowerManager::SchedulePowerOff(const std::string& message, std::uint64_t whenMicros) {
+platform::PowerRequestResult FakePowerManager::SchedulePowerOff(const std::string& message,
+                                                                std::uint64_t whenMicros) {
     s.calls.push_back("SchedulePowerOff " + message + " " + std::to_string(whenMicros));
-    return s.accept;
+    return Answer(s);
 }
 bool FakePowerManager::CancelScheduledPowerOff() {
     s.calls.emplace_back("CancelScheduledPowerOff");
     return true;
+}
+std::optional<std::string> FakePowerManager::BlockInhibited() {
+    return s.blockInhibited;
+}
+std::optional<std::vector<platform::Inhibitor>> FakePowerManager::ListInhibitors() {
+    s.calls.emplace_back("ListInhibitors");
+    return s.inhibitors;
 }
 
 bool FakeWakeAlarm::Create() {
     s.created = s.canCreate;
     return s.created;
 }
-platform::WakeArmResult FakeWakeAlarm::ArmRelative(std::int64_t hundredNanos) {
+platform::WakeArmResult FakeWakeAlarm::ArmRelative(std::int64_t hundredNanos,
+                                                   platform::WakeFrom from) {
     s.arms.push_back(hundredNanos);
+    s.states.push_back(from);
     return s.answer;
 }
 void FakeWakeAlarm::Close() {

@@ -24,6 +24,12 @@ public:
         bool reachable = true;
         bool canSuspend = true, canHibernate = true, canPowerOff = true;
         bool accept = true;
+        // The D-Bus error of a refusal.
+        std::string errorName = "org.freedesktop.DBus.Error.AccessDenied";
+        std::string errorMessage = "refused by the test";
+        // BlockInhibited and ListInhibitors; nothing = cannot be read.
+        std::optional<std::string> blockInhibited;
+        std::optional<std::vector<platform::Inhibitor>> inhibitors;
         std::vector<std::string> calls; // "Suspend", "Hibernate", "SchedulePowerOff <µs>", …
     };
     explicit FakePowerManager(State& state) : s(state) {}
@@ -32,10 +38,13 @@ public:
     bool CanSuspend() override;
     bool CanHibernate() override;
     bool CanPowerOff() override;
-    bool Suspend() override;
-    bool Hibernate() override;
-    bool SchedulePowerOff(const std::string& message, std::uint64_t whenMicros) override;
+    platform::PowerRequestResult Suspend() override;
+    platform::PowerRequestResult Hibernate() override;
+    platform::PowerRequestResult SchedulePowerOff(const std::string& message,
+                                                  std::uint64_t whenMicros) override;
     bool CancelScheduledPowerOff() override;
+    std::optional<std::string> BlockInhibited() override;
+    std::optional<std::vector<platform::Inhibitor>> ListInhibitors() override;
 
 private:
     State& s;
@@ -47,13 +56,17 @@ public:
         bool created = false;
         bool canCreate = true;
         platform::WakeArmResult answer = platform::WakeArmResult::Armed;
-        std::vector<std::int64_t> arms; // due times in 100 ns units
+        std::vector<std::int64_t> arms;         // due times in 100 ns units
+        std::vector<platform::WakeFrom> states; // what each arming was for
+        int keeps = 0;                          // KeepRtcAlarm calls
         int closes = 0;
     };
     explicit FakeWakeAlarm(State& state) : s(state) {}
     bool Create() override;
     bool IsCreated() const override { return s.created; }
-    platform::WakeArmResult ArmRelative(std::int64_t hundredNanos) override;
+    platform::WakeArmResult ArmRelative(std::int64_t hundredNanos,
+                                        platform::WakeFrom from) override;
+    void KeepRtcAlarm() override { ++s.keeps; }
     void Close() override;
 
 private:
