@@ -75,7 +75,7 @@ void TForm1::ConnectModel() {
 
 void TForm1::ShowCountdownButtons() {
     const CountdownState countdown = mModel.State().Countdown;
-    const bool abort = countdown == CountdownState::Armed;
+    const bool abort = countdown == CountdownState::Armed || countdown == CountdownState::Held;
     const bool resume = countdown == CountdownState::Cancelled;
     if (Abort->isHidden() == abort)
         Abort->setVisible(abort);

@@ -48,8 +48,10 @@ platform::ControlState RemoteControl::StateOf(const Model& model) {
     const ProgramState& s = model.State();
     platform::ControlState state;
     state.status = s.StatusText;
-    // Only an armed countdown is pending; a cancelled one performs nothing.
-    if (s.Countdown == CountdownState::Armed && s.SecondsLeft >= 0) {
+    // Only an armed (or held) countdown is pending; a cancelled one performs nothing.
+    const bool pending =
+        s.Countdown == CountdownState::Armed || s.Countdown == CountdownState::Held;
+    if (pending && s.SecondsLeft >= 0) {
         state.secondsLeft = s.SecondsLeft;
         state.action = model.ActionText(s.CountdownDelayed ? ActionList::Delay : ActionList::Off);
     }
@@ -120,7 +122,8 @@ platform::ControlError RemoteControl::SwitchOffNow(const QString& action) {
 }
 
 platform::ControlError RemoteControl::Cancel() {
-    if (mModel.State().Countdown != CountdownState::Armed)
+    const CountdownState countdown = mModel.State().Countdown;
+    if (countdown != CountdownState::Armed && countdown != CountdownState::Held)
         return {kRefused, kNothingToCancel};
     mModel.Abort();
     return {};

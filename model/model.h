@@ -29,9 +29,19 @@ class TerminationSignal;
 class TConfigRefresh;
 class Ticker;
 
-// The countdown towards the next switch-off: nothing within seven days, counting, or counting
-// but cancelled ("Resume Shutdown" offered).
-enum class CountdownState { Idle, Armed, Cancelled };
+// The countdown towards the next switch-off: nothing within seven days, counting, counting
+// but cancelled ("Resume Shutdown" offered), or due but held back while another program holds
+// the PC awake.
+enum class CountdownState { Idle, Armed, Cancelled, Held };
+
+// A switch-off held back by other programs' inhibitor locks: it goes ahead as soon as the last
+// goes, a scheduled one only while its off slot lasts.
+struct HeldSwitchOff {
+    bool delayed = false;
+    std::int64_t untilSecond = 0;   // the off slot's end, seconds since the epoch (scheduled)
+    std::int64_t nextAskSecond = 0; // when logind is asked again
+    QString holders;                // "\"who\" (why)", for each lock
+};
 
 // The choice of an action list: an item, or text typed into the list that names none (−1).
 struct ActionChoice {
@@ -66,8 +76,9 @@ struct ProgramState : StoredState {
     CountdownState Countdown = CountdownState::Idle;
     int SecondsLeft = -1;          // as the last tick counted; −1: nothing within seven days
     bool CountdownDelayed = false; // a delayed (or "Now!") switch-off rather than the schedule's
-    QString StatusText;            // the status line, shown or not
-    bool StatusGreen = false;      // less than an hour left
+    std::optional<HeldSwitchOff> Hold; // while Countdown is Held
+    QString StatusText;                // the status line, shown or not
+    bool StatusGreen = false;          // less than an hour left
 
     ActionChoice DelayAction, OffAction;
     int DelayMins = 60;               // minutes of a delayed switch-off, 1..60
@@ -212,7 +223,12 @@ signals:
 private:
     // The tick at a moment; `onTime` is false for a tick that is caught up.
     void TickAt(const TickMoment& moment, bool onTime);
+    // The countdown's last tick: the switch-off, unless another program holds it back.
+    void SwitchOffUnlessHeld(bool delayed);
     void SwitchOff(bool delayed);
+    // A tick while a switch-off is held back; false once it is no longer held.
+    bool HeldTick(const TickMoment& moment);
+    void ShowHold();
     void UsageReport(double kwhUsed);
     void SaveOnTick(int tickCount);
     bool NeedsEverySecond() const;

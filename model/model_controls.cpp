@@ -20,6 +20,7 @@ void Model::DelayedOff(int minutes) {
     s.NowRequested = false;
     s.DelayedOffSeconds = s.DelayMins * 60;
     s.Countdown = CountdownState::Idle; // the next tick arms it
+    s.Hold.reset();
     TouchLockCountdown();
     Acted();
 }
@@ -28,6 +29,7 @@ void Model::SwitchOffNow() {
     CatchUp();
     mState.DelayedOffSeconds = 12;
     mState.Countdown = CountdownState::Armed;
+    mState.Hold.reset();
     mState.NowRequested = true;
     Acted();
 }
@@ -35,12 +37,15 @@ void Model::SwitchOffNow() {
 void Model::Abort() {
     CatchUp();
     ProgramState& s = mState;
-    if (s.DelayedOffSeconds != 0) {
+    const bool delayedHeld = s.Hold && s.Hold->delayed;
+    s.Hold.reset();
+    if (s.DelayedOffSeconds != 0 || delayedHeld) {
         // A delayed switch-off is dropped; the schedule takes over at the next tick.
         s.DelayedOffSeconds = 0;
         s.NowRequested = false;
         s.Countdown = CountdownState::Idle;
     } else {
+        // A held scheduled one is dropped too: its off slot passes as a cancelled one does.
         s.Countdown = CountdownState::Cancelled;
     }
     Acted();

@@ -116,7 +116,8 @@ bool Model::NeedsEverySecond() const {
     if (mSeen || mJumpPending || s.LockCountdown != 0 || s.EditHoldOff != 0)
         return true;
     // The last ten minutes warn and switch off on their second.
-    if (s.DelayedOffSeconds != 0 && s.DelayedOffSeconds <= kWarningSeconds)
+    if (s.DelayedOffSeconds != 0 && s.DelayedOffSeconds <= kWarningSeconds &&
+        s.Countdown != CountdownState::Cancelled)
         return true;
     return s.Countdown == CountdownState::Armed && s.SecondsLeft >= 0 &&
            s.SecondsLeft < kWarningSeconds;
@@ -133,9 +134,19 @@ int Model::TicksUntilNextMoment() const {
         ticks = std::min(ticks, kHideTick - s.TickCount);
 
     const std::int64_t lastSecond = mLastTick.utc.seconds;
-    // The countdown: its last ten minutes, delayed or scheduled, and its beginning.
-    if (s.DelayedOffSeconds != 0) {
-        ticks = std::min(ticks, s.DelayedOffSeconds - kWarningSeconds + 1);
+    // The countdown: its last ten minutes, delayed or scheduled, and its beginning; while held
+    // back, the next question to logind and the end of the off slot.
+    if (s.Countdown == CountdownState::Held) {
+        ticks = std::min<std::int64_t>(
+            ticks, std::max<std::int64_t>(s.Hold->nextAskSecond - lastSecond, 1));
+        if (!s.Hold->delayed)
+            ticks = std::min<std::int64_t>(
+                ticks, std::max<std::int64_t>(s.Hold->untilSecond - lastSecond, 1));
+    } else if (s.DelayedOffSeconds != 0) {
+        if (s.Countdown == CountdownState::Idle)
+            ticks = 1; // armed at the next tick
+        else if (s.Countdown == CountdownState::Armed)
+            ticks = std::min(ticks, s.DelayedOffSeconds - kWarningSeconds + 1);
     } else {
         const DayCount wall = WallClockAt(lastSecond, mLastTick.utc.millis);
         const double r = TimeToNextSwitchAt(s.WeekSchedule, wall, 0);

@@ -123,10 +123,15 @@ void Model::TickAt(const TickMoment& moment, bool onTime) {
     if (s.TickCount == 30 && !s.DetailsShown)
         emit MinimizeRequested();
 
+    if (s.Countdown == CountdownState::Held && HeldTick(moment))
+        return;
+
     const bool delayed = s.DelayedOffSeconds != 0;
     double r;
     if (delayed) {
-        --s.DelayedOffSeconds;
+        // A refused delayed switch-off waits, cancelled, for Resume to try it again.
+        if (s.Countdown != CountdownState::Cancelled)
+            --s.DelayedOffSeconds;
         r = s.DelayedOffSeconds / 86400.0;
         if (s.DelayedOffSeconds < 60) {
             // The minutes field counts the last minute down (within its range 1..60).
@@ -184,7 +189,7 @@ void Model::TickAt(const TickMoment& moment, bool onTime) {
         emit RestoreRequested();
         const bool last = delayed ? s.DelayedOffSeconds == 0 : secondsLeft <= 1;
         if (last)
-            SwitchOff(delayed);
+            SwitchOffUnlessHeld(delayed);
     }
 }
 
@@ -203,36 +208,6 @@ void Model::SaveOnTick(int tickCount) {
         return;
     }
     SaveSettings(*this, durable ? SaveKind::Durable : SaveKind::Routine);
-}
-
-void Model::SwitchOff(bool delayed) {
-    ProgramState& s = mState;
-    s.Countdown = CountdownState::Idle;
-    const DayCount wall = WallClockAt(mLastTick.utc.seconds, mLastTick.utc.millis);
-    if (!s.NowRequested)
-        s.TimeToNextOn = TimeToNextSwitchAt(s.WeekSchedule, wall, 1);
-    int code;
-    if (delayed) {
-        code = ActionIndex(ActionList::Delay);
-        if (s.NowRequested) {
-            s.NowRequested = false;
-            s.TimeToNextOn = 1.0 / 1440;
-        }
-    } else {
-        code = ActionIndex(ActionList::Off);
-    }
-    const double hours = s.TimeToNextOn * 24;
-    if (code == kStandBy)
-        s.WhSaved += (s.OnPower - s.SbyPower) * hours;
-    else if (code == kHibernate || code == kShutDown)
-        s.WhSaved += (s.OnPower - s.OffPower) * hours;
-    SaveSettings(*this);
-    // A notice about the wake-up timer comes after the power action, and its box is there when
-    // the PC is back.
-    const NoticeHold hold;
-    ArmWakeTimer(s.TimeToNextOn, code);
-    emit SwitchingOff();
-    PerformPowerAction(code);
 }
 
 void Model::UsageReport(double kwhUsed) {

@@ -125,6 +125,7 @@ TEST_F(SwitchoffTest, OnlyAnAcceptedHibernationOrPowerOffKeepsTheRtcAlarm) {
 
 TEST_F(SwitchoffTest, WhereBlockInhibitedCannotBeReadTheLocksAreListedAnyway) {
     doubles.power.inhibitors = {{"sleep", "Backup", "Backing up home", "block", 1000, 4242}};
+    doubles.power.blockInhibited.reset();
     EXPECT_EQ(SwitchOffBlockers(kStandBy), (std::vector<Blocker>{{"Backup", "Backing up home"}}));
     doubles.power.blockInhibited = "";
     EXPECT_EQ(SwitchOffBlockers(kStandBy), std::vector<Blocker>{}) << "the cheap look suffices";

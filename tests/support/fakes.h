@@ -27,8 +27,9 @@ public:
         // The D-Bus error of a refusal.
         std::string errorName = "org.freedesktop.DBus.Error.AccessDenied";
         std::string errorMessage = "refused by the test";
-        // BlockInhibited and ListInhibitors; nothing = cannot be read.
-        std::optional<std::string> blockInhibited;
+        // BlockInhibited (nothing held back, as logind mostly answers) and ListInhibitors;
+        // nothing = cannot be read.
+        std::optional<std::string> blockInhibited = std::string();
         std::optional<std::vector<platform::Inhibitor>> inhibitors;
         std::vector<std::string> calls; // "Suspend", "Hibernate", "SchedulePowerOff <µs>", …
     };
