@@ -116,7 +116,7 @@ bool Model::NeedsEverySecond() const {
     if (mSeen || mJumpPending || s.LockCountdown != 0 || s.EditHoldOff != 0)
         return true;
     // The last ten minutes warn and switch off on their second.
-    if (s.DelayedOffSeconds != 0 && s.DelayedOffSeconds <= kWarningSeconds &&
+    if (s.DelayedOffSeconds != 0 && s.DelayedOffSeconds < kWarningSeconds &&
         s.Countdown != CountdownState::Cancelled)
         return true;
     return s.Countdown == CountdownState::Armed && s.SecondsLeft >= 0 &&
@@ -188,8 +188,13 @@ void Model::Reschedule() {
         return;
     const int ticks = TicksUntilNextMoment();
     if (ticks <= 1) {
-        if (mAsleep || !mTicker->TickPending()) {
+        if (mAsleep) {
+            // Awake again: the rhythm goes on a second after the last tick, which the ticks
+            // caught up left in the middle of its second, so that no second goes without.
             mAsleep = false;
+            const std::int64_t due = mLastTick.awakeMillis + 1000 - platform::MonotonicMillis();
+            mTicker->TickIn(static_cast<int>(std::clamp<std::int64_t>(due, 0, 1000)));
+        } else if (!mTicker->TickPending()) {
             ScheduleNextTick();
         }
         return;

@@ -390,5 +390,17 @@ non supportato</translation>
         <source>Standby was refused by the system: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC will %1 when %2 is done</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -19,9 +19,15 @@ void FormTest::Start() {
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
     SetProductWebHost(webHost);
-    model = std::make_unique<Model>();
+    if (ownTicks) {
+        model = std::make_unique<Model>(std::make_unique<FakeTicker>(ticker));
+        driver.emplace(ticker, clock);
+    } else {
+        model = std::make_unique<Model>();
+    }
     form = std::make_unique<TForm1>(*model);
-    form->DetachTick();
+    if (!ownTicks)
+        form->DetachTick();
 }
 
 void FormTest::Tick(int count) {
@@ -34,6 +40,7 @@ void FormTest::Tick(int count) {
 void FormTest::Stop() {
     form.reset();
     model.reset();
+    driver.reset();
 }
 
 void FormTest::TearDown() {

@@ -4,40 +4,14 @@
 
 #include "app/form1.h"
 #include "model/model.h"
-#include "model/ticker.h"
 #include "tests/support/fakes.h"
+#include "tests/support/ticker_driver.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace quelmo::test {
-
-// Stands in for the timers: records what the model asks for, and the test delivers it.
-class FakeTicker final : public Ticker {
-public:
-    struct State {
-        std::optional<int> tickIn;          // ms, while a tick is pending
-        std::optional<std::int64_t> wakeAt; // utc ms, while asleep
-    };
-    explicit FakeTicker(State& state) : s(state) {}
-    void TickIn(int ms) override {
-        s.tickIn = ms;
-        s.wakeAt.reset();
-    }
-    void WakeAt(std::int64_t utcMillis) override {
-        s.wakeAt = utcMillis;
-        s.tickIn.reset();
-    }
-    void Stop() override {
-        s.tickIn.reset();
-        s.wakeAt.reset();
-    }
-    bool TickPending() const override { return s.tickIn.has_value(); }
-
-private:
-    State& s;
-};
 
 class FormTest : public ::testing::Test {
 protected:
@@ -48,6 +22,11 @@ protected:
     TestClock clock;
     std::unique_ptr<Model> model;
     std::unique_ptr<TForm1> form;
+    // With a ticker standing in for the timers, the model runs as its timers would have it
+    // (driver.RunUntil); otherwise its ticks come only from Tick().
+    bool ownTicks = false;
+    FakeTicker::State ticker;
+    std::optional<TickerDriver> driver;
     // The product's web server as the window will see it: a closed local port unless a test
     // serves the requests itself.
     std::string webHost = "127.0.0.1:9";
