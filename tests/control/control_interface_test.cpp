@@ -287,6 +287,36 @@ TEST_F(ControlInterfaceTest, AFarCountdownIsAnnouncedOnceAMinuteAndReadToTheSeco
     EXPECT_EQ(watcher.changes[0].value("SecondsLeft").toInt(), begun - 60);
 }
 
+// The program hidden in the tray sleeps between its moments; whoever reads its properties gets
+// the present second all the same.
+class AsleepControlTest : public ControlInterfaceTest {
+protected:
+    void SetUp() override {
+        ownTicks = true;
+        ControlInterfaceTest::SetUp();
+    }
+};
+
+TEST_F(AsleepControlTest, ReadWhileAsleepTheStatusIsTheSeconds) {
+    S().WeekSchedule[72] = 0; // off from 12:00, three hours away
+    S().OnPower = 999;        // a hundredth of a kWh every 36 s
+    form->TrayIcon->Minimize();
+    driver->RunSeconds(2); // a tick to find the countdown
+    ASSERT_TRUE(model->Asleep());
+    const double startWh = S().WhUsed;
+    const std::int64_t startSecond = clock.utcSeconds;
+    // To a moment after this second's tick, which the rhythm puts in the second's middle.
+    driver->RunSeconds(2 * 3600 - 5 * 60 + 17.25);
+    ASSERT_TRUE(model->Asleep());
+    EXPECT_LE(driver->wakes, 14) << "one at the move into the tray, then one a ten minutes";
+
+    const QVariantMap p = Properties();
+    const std::int64_t noon = startSecond - startSecond % 86400 + 12 * 3600;
+    EXPECT_EQ(p.value("SecondsLeft").toInt(), noon - clock.utcSeconds + 1) << "as at the last tick";
+    const double wh = startWh + 999.0 / 3600 * static_cast<double>(clock.utcSeconds - startSecond);
+    EXPECT_NEAR(p.value("KwhUsed").toDouble(), wh / 1000, 0.011);
+}
+
 } // namespace
 } // namespace quelmo
 
