@@ -19,5 +19,5 @@ for ts in translations/quelmo_*.ts; do
     # Texts::Tr is Texts::tr returning UTF-8; no line numbers, so that unrelated edits
     # leave the files alone.
     "$lupdate" -silent -no-obsolete -locations none -tr-function-alias tr+=Tr \
-        -I . -extensions cpp,h app power schedule tray config notify -ts "$target"
+        -I . -extensions cpp,h app power schedule tray config notify fleet_report -ts "$target"
 done
