@@ -27,6 +27,7 @@ th, td { border: 1px solid #999; padding: 0.2em 0.6em; }
 th { background: #e8e8e8; text-align: left; }
 td.n { text-align: right; font-variant-numeric: tabular-nums; }
 td.id { font-family: monospace; }
+td.t { white-space: nowrap; }
 svg.chart { width: 100%; height: auto; display: block; }
 svg.chart text { font-family: sans-serif; font-size: 12px; fill: #000; }
 svg.chart .grid { stroke: #ccc; stroke-width: 1; }
@@ -173,8 +174,8 @@ void Page::Devices() {
             continue;
         out += QStringLiteral("<tr>");
         Cell(QString::asprintf("%08X", id), "id");
-        Cell(Time(row.firstSeen));
-        Cell(Time(row.lastSeen));
+        Cell(Time(row.firstSeen), "t");
+        Cell(Time(row.lastSeen), "t");
         Cell(l.toString(row.kwhUsed), "n");
         Cell(l.toString(row.kwhSaved), "n");
         Cell(l.toString(row.period.used), "n");
@@ -204,7 +205,7 @@ void Page::Silent() {
         const DeviceRow& row = f.devices.at(id);
         out += QStringLiteral("<tr>");
         Cell(QString::asprintf("%08X", id), "id");
-        Cell(Time(row.lastReport));
+        Cell(Time(row.lastReport), "t");
         Cell(l.toString((s.end - row.lastReport) / 86400), "n");
         out += QStringLiteral("</tr>\n");
     }

@@ -13,6 +13,7 @@ packages=(
     trayer xdotool openbox
     dpkg-dev file librsvg2-bin lintian desktop-file-utils appstream
     zlib1g-dev nginx
+    chromium prometheus prometheus-node-exporter mawk
 )
 
 missing=()
