@@ -22,20 +22,19 @@ std::int64_t UtcDay(std::int64_t utcSeconds) {
 }
 
 void DeviceEnergy::Add(const CounterReading& reading) {
-    const std::int64_t day = UtcDay(reading.utcSeconds);
-    if (!mRuns.empty()) {
-        Run& run = mRuns.back();
-        if (run.day == day && reading.utcSeconds >= run.last.utcSeconds) {
-            run.inner += Increase(run.last.counters, reading.counters);
-            run.last = reading;
-            return;
-        }
+    if (mCurrent && reading.utcSeconds >= mCurrent->last.utcSeconds &&
+        reading.utcSeconds < (mCurrent->day + 1) * 86400) {
+        mCurrent->inner += Increase(mCurrent->last.counters, reading.counters);
+        mCurrent->last = reading;
+        return;
     }
+    if (mCurrent)
+        mRuns.push_back(*mCurrent);
     if (mRuns.size() >= mCompactAt) {
         Compact();
         mCompactAt = std::max<std::size_t>(64, 2 * mRuns.size());
     }
-    mRuns.push_back({reading, reading, {}, day});
+    mCurrent = Run{reading, reading, {}, UtcDay(reading.utcSeconds)};
 }
 
 // Runs in the order of time, each joined to the reading before it. A run that lies within
@@ -94,6 +93,8 @@ void DeviceEnergy::ForEachIncrease(
     const std::optional<CounterReading>& before,
     const std::function<void(std::int64_t day, Counters)>& add) const {
     std::vector<Run> runs = mRuns;
+    if (mCurrent)
+        runs.push_back(*mCurrent);
     Fold(runs, before, [&](const Run& run, Counters rise) { add(run.day, rise); });
 }
 

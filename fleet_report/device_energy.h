@@ -43,7 +43,7 @@ public:
     // measured from. Without it the first reading only starts the count.
     void ForEachIncrease(const std::optional<CounterReading>& before,
                          const std::function<void(std::int64_t day, Counters)>& add) const;
-    std::size_t Runs() const { return mRuns.size(); }
+    std::size_t Runs() const { return mRuns.size() + (mCurrent ? 1 : 0); }
 
 private:
     // Readings of one day in the order of time: the first, the last and the increases between.
@@ -56,6 +56,9 @@ private:
                      const std::function<void(const Run&, Counters)>& add);
     void Compact();
 
+    // The run that the next reading most likely extends, kept beside the device's other
+    // figures rather than at the end of the vector: most readings touch nothing else.
+    std::optional<Run> mCurrent;
     std::vector<Run> mRuns;
     std::size_t mCompactAt = 64;
 };
