@@ -1,6 +1,7 @@
 #include "config/fleet_settings.h"
 
 #include "config/key_value_file.h"
+#include "http/winhttp_component.h"
 
 #include <algorithm>
 
@@ -15,12 +16,14 @@ constexpr int kMaxRefreshMinutes = 7 * 24 * 60;
 
 void ReadFleetSettings(TKeyValueFile& store) {
     Fleet = {};
-    if (store.Failed())
-        return;
-    Fleet.reportHost = store.Find("ReportHost");
-    if (store.Find("RefreshMinutes"))
-        Fleet.refreshMinutes =
-            std::clamp(store.ReadInt("RefreshMinutes", 0), 0, kMaxRefreshMinutes);
+    if (!store.Failed()) {
+        Fleet.reportHost = store.Find("ReportHost");
+        if (store.Find("RefreshMinutes"))
+            Fleet.refreshMinutes =
+                std::clamp(store.ReadInt("RefreshMinutes", 0), 0, kMaxRefreshMinutes);
+        Fleet.authorityFile = store.Find("CAFile");
+    }
+    SetTrustedAuthorityFile(Fleet.authorityFile.value_or(""));
 }
 
 void WriteFleetSettings(TKeyValueFile& store) {
@@ -28,6 +31,8 @@ void WriteFleetSettings(TKeyValueFile& store) {
         store.WriteText("ReportHost", *Fleet.reportHost);
     if (Fleet.refreshMinutes)
         store.WriteInt("RefreshMinutes", *Fleet.refreshMinutes);
+    if (Fleet.authorityFile)
+        store.WriteText("CAFile", *Fleet.authorityFile);
 }
 
 } // namespace quelmo

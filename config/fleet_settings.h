@@ -16,11 +16,14 @@ struct FleetSettings {
     std::optional<std::string> reportHost;
     // "RefreshMinutes": minutes between checks of a URL configuration; 0 or nullopt: none.
     std::optional<int> refreshMinutes;
+    // "CAFile": a file of the certificate authorities (PEM) that alone are trusted for the
+    // configuration and the reports, such as a school's own; nullopt or empty: the system's.
+    std::optional<std::string> authorityFile;
 };
 
 extern FleetSettings Fleet;
 
-// A failed store reads as nothing set.
+// A failed store reads as nothing set. Hands the authority file to the HTTP component.
 void ReadFleetSettings(TKeyValueFile& store);
 void WriteFleetSettings(TKeyValueFile& store);
 
