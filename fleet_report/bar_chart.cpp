@@ -12,8 +12,9 @@ namespace quelmo::fleet {
 namespace {
 
 constexpr int kMaxDailyBars = 90;
-// The drawing's own units; it scales to the page's width.
-constexpr double kWidth = 960, kHeight = 300;
+// The drawing's own units, about a printed page's width in CSS pixels, so that its text keeps
+// its size on paper; on screen it scales to the page's width.
+constexpr double kWidth = 720, kHeight = 280;
 constexpr double kLeft = 64, kRight = 12, kTop = 36, kBottom = 40;
 constexpr double kPlotWidth = kWidth - kLeft - kRight, kPlotHeight = kHeight - kTop - kBottom;
 
@@ -115,17 +116,17 @@ QString BarChartSvg(const std::vector<ChartBar>& bars, const QLocale& locale) {
     svg += QStringLiteral("<text class=\"axis\" x=\"%1\" y=\"%2\" text-anchor=\"end\">kWh</text>\n")
                .arg(Coordinate(kLeft - 6), Coordinate(kTop - 12));
     // The legend, above the plot on the right.
-    const double legendX = kLeft + kPlotWidth - 200;
+    const double legendX = kLeft + kPlotWidth - 180;
     svg += QStringLiteral("<rect class=\"used\" x=\"%1\" y=\"6\" width=\"14\" height=\"14\"/>"
                           "<text class=\"legend\" x=\"%2\" y=\"18\">%3</text>"
                           "<rect class=\"saved\" x=\"%4\" y=\"6\" width=\"14\" height=\"14\"/>"
                           "<text class=\"legend\" x=\"%5\" y=\"18\">%6</text>\n")
                .arg(Coordinate(legendX), Coordinate(legendX + 20), Html(Texts::tr("Used")),
-                    Coordinate(legendX + 100), Coordinate(legendX + 120), Html(Texts::tr("Saved")));
+                    Coordinate(legendX + 90), Coordinate(legendX + 110), Html(Texts::tr("Saved")));
 
     const double slot = bars.empty() ? kPlotWidth : kPlotWidth / double(bars.size());
     const double barWidth = std::max(slot * 0.4, 0.5);
-    const std::size_t labelEvery = std::max<std::size_t>(1, (bars.size() + 11) / 12);
+    const std::size_t labelEvery = std::max<std::size_t>(1, (bars.size() + 9) / 10);
     for (std::size_t i = 0; i < bars.size(); ++i) {
         const ChartBar& bar = bars[i];
         const double x = kLeft + slot * double(i) + slot * 0.1;

@@ -28,8 +28,8 @@ th { background: #e8e8e8; text-align: left; }
 td.n { text-align: right; font-variant-numeric: tabular-nums; }
 td.id { font-family: monospace; }
 td.t { white-space: nowrap; }
-svg.chart { width: 100%; height: auto; display: block; }
-svg.chart text { font-family: sans-serif; font-size: 12px; fill: #000; }
+svg.chart { width: 100%; max-width: 60em; height: auto; display: block; }
+svg.chart text { font-family: sans-serif; font-size: 13px; fill: #000; }
 svg.chart .grid { stroke: #ccc; stroke-width: 1; }
 svg.chart .base { stroke: #000; stroke-width: 1; }
 svg.chart .used { fill: #1f4e79; stroke: #000; stroke-width: 0.5; }
@@ -40,6 +40,7 @@ footer { margin-top: 2em; color: #444; font-size: 0.9em; }
   body { margin: 0; max-width: none; color: #000; }
   * { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
   h2 { break-after: avoid; }
+  table { font-size: 0.85em; }
   figure, tr { break-inside: avoid; }
   details { display: none; }
 }

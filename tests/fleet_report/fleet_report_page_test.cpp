@@ -64,6 +64,10 @@ struct Chromium {
     std::string Run(const QStringList& arguments, int* code = nullptr) {
         QProcess process;
         process.setProcessChannelMode(QProcess::SeparateChannels);
+        // Its certificate store and caches go into the profile, not the user's home.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", profile.path());
+        process.setProcessEnvironment(environment);
         process.start(kChromium,
                       QStringList{"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
                                   "--no-first-run", "--disable-background-networking",
