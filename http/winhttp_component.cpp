@@ -12,9 +12,6 @@ namespace quelmo {
 
 namespace {
 constexpr std::string_view kCrLf = "\r\n";
-}
-
-namespace {
 std::mutex gAuthorityLock;
 std::string& AuthoritySlot() {
     static std::string file;

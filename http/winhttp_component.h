@@ -38,7 +38,7 @@ using TWinHTTPUploadFieldRequest =
                        std::string& fieldName, std::string& fileName)>;
 
 // The certificate authority file that new components trust alone (their
-// CertificateAuthorityFile); empty: the system's store. Set once from the program's settings.
+// CertificateAuthorityFile); empty: the system's store. Set as the program's settings are read.
 std::string TrustedAuthorityFile();
 void SetTrustedAuthorityFile(std::string file);
 
