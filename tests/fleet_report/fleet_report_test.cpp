@@ -111,7 +111,8 @@ TEST(LogReaderTest, PiecesAndLongLines) {
             reader.Feed(std::string_view(log).substr(at, size));
         reader.End();
         EXPECT_EQ(reader.Malformed(), 2) << "pieces of " << size;
-        const DeviceRow& pc = fleet.Figures().devices.at(0x0A1B2C3D);
+        const FleetFigures figures = fleet.Figures();
+        const DeviceRow& pc = figures.devices.at(0x0A1B2C3D);
         EXPECT_EQ(pc.reports, 51) << "pieces of " << size;
         EXPECT_EQ(pc.period.used, 50) << "pieces of " << size;
     }
