@@ -88,6 +88,18 @@ def main():
         ("Worker start, marshalled call, end, µs",
          counter(runs, worker, "real_time"), None, "≤", 200),
     ]
+    for name, figure in (("html_plain", "--html, plain log"), ("html_gzip", "--html, gzip log"),
+                         ("prometheus_plain", "--prometheus, plain log"),
+                         ("prometheus_gzip", "--prometheus, gzip log")):
+        run = f"BM_FleetReport/{name}/iterations:5/manual_time"
+        rows += [
+            (f"Fleet report {figure}, lines/s (| mawk)", counter(runs, run, "lines_per_s"),
+             counter(runs, run, "mawk_lines_per_s"), "", None),
+            ("  speed as a share of mawk's", counter(runs, run, "ratio_to_mawk"), None, "≥", 1),
+        ]
+    rows.append(("  peak memory MB of the report, 1 M lines, 1000 PCs",
+                 counter(runs, "BM_FleetReport/html_plain/iterations:5/manual_time", "peak_mb"),
+                 None, "≤", 64))
 
     def show(value):
         if value is None:
@@ -109,7 +121,8 @@ def main():
     for line in lines:
         print("  ".join(str(c).ljust(w) for c, w in zip(line, widths)))
     print("Ratio: value / target for \"≤\" targets, target / value for \"≥\"; 1 or less meets it.")
-    print("Peer: KShutdown for the idle figures, in-process libcurl for the HTTP ones.")
+    print("Peer: KShutdown for the idle figures, in-process libcurl for the HTTP ones, mawk")
+    print("summing the two counters of each line for the fleet report.")
     return 0
 
 

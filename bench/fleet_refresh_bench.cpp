@@ -1,5 +1,6 @@
 // What a fleet's checks of its configuration database cost the server: simulated PCs (one
-// process, libcurl's multi interface) against the shipped nginx site on 127.0.0.1.
+// process, libcurl's multi interface) against the shipped nginx site on 127.0.0.1, over https
+// as shipped (each check a new connection with its handshake).
 // QUELMO_BENCH_PCS sets the fleet's size (5000), QUELMO_BENCH_PERIOD_MS the refresh period the
 // spread is measured over (10000, a real hour compressed): the figure is given as a fraction of
 // the period, valid for any period as long as the server keeps up with pcs / period requests a
@@ -8,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -53,7 +55,32 @@ std::string Database(int version) {
     return text;
 }
 
-// The shipped site in a private prefix, nginx in the foreground.
+int FreePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+// Runs a program to its end, its output thrown away; whether it succeeded.
+bool Run(std::vector<std::string> args) {
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    const int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    return !failed && waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+// The shipped site in a private prefix, nginx in the foreground, over https as shipped: a
+// certificate authority of its own signs the server's certificate.
 class FleetServer {
 public:
     FleetServer() {
@@ -61,15 +88,25 @@ public:
         QDir(mDir.path()).mkpath("srv");
         QDir(mDir.path()).mkpath("logs");
         QDir(mDir.path()).mkpath("tmp");
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost, 0);
-        mPort = probe.serverPort();
-        probe.close();
+        mPort = FreePort();
+        if (!Run({"openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
+                  "/CN=bench-ca", "-keyout", r + "/ca.key", "-out", Authority()}) ||
+            !Run({"openssl", "req", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=127.0.0.1",
+                  "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", r + "/server.key", "-out",
+                  r + "/server.csr"}) ||
+            !Run({"openssl", "x509", "-req", "-in", r + "/server.csr", "-CA", Authority(), "-CAkey",
+                  r + "/ca.key", "-CAcreateserial", "-days", "2", "-copy_extensions", "copy",
+                  "-out", r + "/server.pem"}))
+            return;
         std::ifstream in(QUELMO_FLEET_SITE);
         std::stringstream site;
         site << in.rdbuf();
-        std::string text = Replaced(site.str(), "listen 80;",
-                                    "listen 127.0.0.1:" + std::to_string(mPort) + " backlog=4096;");
+        std::string text =
+            Replaced(site.str(), "listen 443 ssl;",
+                     "listen 127.0.0.1:" + std::to_string(mPort) + " ssl backlog=4096;");
+        text = Replaced(text, "listen 80;", "listen 127.0.0.1:" + std::to_string(FreePort()) + ";");
+        text = Replaced(text, "/etc/ssl/certs/quelmo-fleet.pem", r + "/server.pem");
+        text = Replaced(text, "/etc/ssl/private/quelmo-fleet.key", r + "/server.key");
         text = Replaced(Replaced(text, "/srv/quelmo", r + "/srv"), "/var/log/nginx/", r + "/logs/");
         std::ofstream(r + "/site.conf") << text;
         std::ofstream(r + "/nginx.conf")
@@ -99,7 +136,7 @@ public:
     bool Ready() {
         if (mPid <= 0)
             return false;
-        ConditionalGetSwarm one(Url(), 1, 1);
+        ConditionalGetSwarm one(Url(), 1, 1, Authority());
         one.Ask(0);
         while (one.Pending())
             one.Run(50);
@@ -115,7 +152,8 @@ public:
                                          std::filesystem::file_time_type::clock::now() +
                                              std::chrono::minutes(version));
     }
-    std::string Url() const { return "http://127.0.0.1:" + std::to_string(mPort) + "/Quelmo.db"; }
+    std::string Url() const { return "https://127.0.0.1:" + std::to_string(mPort) + "/Quelmo.db"; }
+    std::string Authority() const { return mDir.path().toStdString() + "/ca.pem"; }
 
 private:
     QTemporaryDir mDir;
@@ -139,7 +177,7 @@ void BM_UnchangedChecks(benchmark::State& state) {
         state.SkipWithError("nginx did not start");
         return;
     }
-    ConditionalGetSwarm swarm(server.Url(), pcs, 64);
+    ConditionalGetSwarm swarm(server.Url(), pcs, 64, server.Authority());
     Round(swarm, pcs);
     double seconds = 0;
     std::size_t requests = 0;
@@ -167,7 +205,7 @@ void BM_BytesPerPcPerDayAtSixtyMinutes(benchmark::State& state) {
         state.SkipWithError("nginx did not start");
         return;
     }
-    ConditionalGetSwarm swarm(server.Url(), 1, 1);
+    ConditionalGetSwarm swarm(server.Url(), 1, 1, server.Authority());
     Round(swarm, 1); // the first check fetches the database
     const std::size_t firstBytes = swarm.Pc(0).bytesUp + swarm.Pc(0).bytesDown;
     std::size_t checks = 0;
@@ -194,7 +232,7 @@ void BM_ChangeReaches99Percent(benchmark::State& state) {
         state.SkipWithError("nginx did not start");
         return;
     }
-    ConditionalGetSwarm swarm(server.Url(), pcs, 256);
+    ConditionalGetSwarm swarm(server.Url(), pcs, 256, server.Authority());
     Round(swarm, pcs);
     std::mt19937 random(1);
     std::vector<std::size_t> offsets(pcs);

@@ -8,9 +8,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BENCH_BUILD_DIR:-build-release}
 # The HTTP benchmark serves its files from an nginx it starts itself and compares with curl;
-# the idle measurement needs a tray on a private X server and KShutdown as its peer.
+# the idle measurement needs a tray on a private X server and KShutdown as its peer; the fleet
+# report's peer is mawk.
 need=()
-for pair in nginx:nginx-light curl:curl Xvfb:xvfb trayer:trayer kshutdown:kshutdown; do
+for pair in nginx:nginx-light curl:curl Xvfb:xvfb trayer:trayer kshutdown:kshutdown mawk:mawk; do
     command -v "${pair%%:*}" >/dev/null || need+=("${pair#*:}")
 done
 if [ ${#need[@]} -gt 0 ]; then
@@ -26,7 +27,8 @@ cmake --build "$build" -j"$(nproc)" --target quelmo_benchmarks quelmo
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 export QT_QPA_PLATFORM=offscreen
-for bench in schedule_bench tick_bench winthread_bench winhttp_bench fleet_refresh_bench; do
+for bench in schedule_bench tick_bench winthread_bench winhttp_bench fleet_refresh_bench \
+    fleet_report_bench; do
     "$build/bench/$bench" --benchmark_out="$out/$bench.json" --benchmark_out_format=json
 done
 (unset QT_QPA_PLATFORM && bash bench/idle_wakeups.sh "$build/app/quelmo" "$build/bench/idle_floor") | tee "$out/idle.txt"

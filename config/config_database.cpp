@@ -42,7 +42,7 @@ void LoadConfig(ConfigHost& host) {
     bool elsewhere = true;
     if (ConfigIsUrl(config)) {
         target = kLocalCopy;
-        const FetchedBody fetched = HTTPReadBody(config, kDownloadTimeoutMs);
+        const FetchedBody fetched = HTTPReadBody(config, kDownloadTimeoutMs, kMaxDatabaseBytes);
         // An empty body is a failed download, and one cut short (a dropped connection before
         // the last chunk) would lose the keys after the cut: the last good copy stays. The
         // copy is replaced through a temporary file, so that it is never found half written.

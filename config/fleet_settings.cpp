@@ -19,6 +19,7 @@ FleetSettings ReadFleetSettings(TKeyValueFile& store) {
     if (store.Find("RefreshMinutes"))
         fleet.refreshMinutes =
             std::clamp(store.ReadInt("RefreshMinutes", 0), 0, kMaxRefreshMinutes);
+    fleet.authorityFile = store.Find("CAFile");
     return fleet;
 }
 
@@ -27,6 +28,8 @@ void WriteFleetSettings(TKeyValueFile& store, const FleetSettings& fleet) {
         store.WriteText("ReportHost", *fleet.reportHost);
     if (fleet.refreshMinutes)
         store.WriteInt("RefreshMinutes", *fleet.refreshMinutes);
+    if (fleet.authorityFile)
+        store.WriteText("CAFile", *fleet.authorityFile);
 }
 
 } // namespace quelmo

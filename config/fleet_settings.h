@@ -17,6 +17,9 @@ struct FleetSettings {
     std::optional<std::string> reportHost;
     // "RefreshMinutes": minutes between checks of a URL configuration; 0 or nullopt: none.
     std::optional<int> refreshMinutes;
+    // "CAFile": a file of the certificate authorities (PEM) that alone are trusted for the
+    // configuration and the reports, such as a school's own; nullopt or empty: the system's.
+    std::optional<std::string> authorityFile;
 };
 
 // A failed store reads as nothing set.

@@ -3,6 +3,7 @@
 
 #include "config/config_host.h"
 
+#include <cstdint>
 #include <string>
 
 namespace quelmo {
@@ -29,6 +30,9 @@ void SaveAll(ConfigHost& host);
 // A downloaded body that names at least one of the database's keys; an error page sent with
 // status 200 names none.
 bool HoldsDatabaseKey(const std::string& body);
+// A URL configuration longer than this is no database (a week's schedule takes about 1 KB):
+// its download stops there, and the last good copy stays.
+inline constexpr std::uint32_t kMaxDatabaseBytes = 1024 * 1024;
 
 // "http://" or "https://" in any letter case.
 bool ConfigIsUrl(const std::string& configText);

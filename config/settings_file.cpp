@@ -5,6 +5,7 @@
 #include "power/ascii_case.h"
 
 #include "config/key_value_file.h"
+#include "http/winhttp_component.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,6 +46,8 @@ void LoadSettings(ConfigHost& host) {
         host.SetConfigText(store.ReadText("DbFile", host.ConfigText()));
     }
     s.Fleet = ReadFleetSettings(store);
+    // Only the fleet's own authority, where it names one, is trusted from now on.
+    SetTrustedAuthorityFile(s.Fleet.authorityFile.value_or(""));
     store.Close();
     host.SetRatingEdits(TruncateToInt(s.OnPower), TruncateToInt(s.OffPower),
                         TruncateToInt(s.SbyPower));

@@ -107,6 +107,7 @@ void TConfigRefresh::Start(const std::string& url) {
     mHTTP->Timeouts.ConnectTimeout = kTimeoutMs;
     mHTTP->Timeouts.ReceiveTimeout = kTimeoutMs;
     mHTTP->Timeouts.SendTimeout = kTimeoutMs;
+    mHTTP->MaxBodySize = kMaxDatabaseBytes;
     mHTTP->SetWaitThread(false);
     mStatus = 0;
     mEtag.clear();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstring>
 
 namespace quelmo::fleet {
 
@@ -9,13 +10,15 @@ namespace {
 
 constexpr std::string_view kReportPath = "/Quelmo/setup/QuelmoV.php";
 
-std::optional<int> Digits(std::string_view text) {
+// The value of `count` decimal digits, or -1 when one of them is not a digit.
+int FixedDigits(const char* text, int count) {
     int value = 0;
-    if (text.empty())
-        return std::nullopt;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
+    for (int i = 0; i < count; ++i) {
+        const unsigned digit = static_cast<unsigned>(text[i]) - '0';
+        if (digit > 9)
+            return -1;
+        value = value * 10 + static_cast<int>(digit);
+    }
     return value;
 }
 
@@ -62,23 +65,41 @@ std::optional<std::int64_t> ParseLogTime(std::string_view t) {
     if (t.size() != 26 || t[2] != '/' || t[6] != '/' || t[11] != ':' || t[14] != ':' ||
         t[17] != ':' || t[20] != ' ' || (t[21] != '+' && t[21] != '-'))
         return std::nullopt;
-    static constexpr std::array<std::string_view, 12> months = {
-        "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    int month = 0;
-    for (std::size_t i = 0; i < months.size(); ++i)
-        if (t.substr(3, 3) == months[i])
-            month = static_cast<int>(i) + 1;
-    const auto day = Digits(t.substr(0, 2)), year = Digits(t.substr(7, 4)),
-               hour = Digits(t.substr(12, 2)), minute = Digits(t.substr(15, 2)),
-               second = Digits(t.substr(18, 2)), zoneHours = Digits(t.substr(22, 2)),
-               zoneMinutes = Digits(t.substr(24, 2));
-    if (!month || !day || !year || !hour || !minute || !second || !zoneHours || !zoneMinutes)
+    // A log's lines share their date and zone for a day: the last ones are remembered.
+    struct Day {
+        char text[11 + 6];
+        std::int64_t start = 0;
+        bool valid = false;
+    };
+    thread_local Day last;
+    const auto sameDay = [&] {
+        return last.valid && std::memcmp(t.data(), last.text, 11) == 0 &&
+               std::memcmp(t.data() + 20, last.text + 11, 6) == 0;
+    };
+    if (!sameDay()) {
+        static constexpr std::array<std::string_view, 12> months = {
+            "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+        int month = 0;
+        for (std::size_t i = 0; i < months.size(); ++i)
+            if (t.substr(3, 3) == months[i])
+                month = static_cast<int>(i) + 1;
+        const int day = FixedDigits(t.data(), 2), year = FixedDigits(t.data() + 7, 4),
+                  zoneHours = FixedDigits(t.data() + 22, 2),
+                  zoneMinutes = FixedDigits(t.data() + 24, 2);
+        if (!month || day < 1 || year < 0 || day > DaysInMonth(year, month) || zoneHours < 0 ||
+            zoneHours > 23 || zoneMinutes < 0 || zoneMinutes > 59)
+            return std::nullopt;
+        const std::int64_t zone = (zoneHours * 3600 + zoneMinutes * 60) * (t[21] == '-' ? -1 : 1);
+        last.start = DaysFromCivil(year, month, day) * 86400 - zone;
+        std::memcpy(last.text, t.data(), 11);
+        std::memcpy(last.text + 11, t.data() + 20, 6);
+        last.valid = true;
+    }
+    const int hour = FixedDigits(t.data() + 12, 2), minute = FixedDigits(t.data() + 15, 2),
+              second = FixedDigits(t.data() + 18, 2);
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 60)
         return std::nullopt;
-    if (*day < 1 || *day > DaysInMonth(*year, month) || *hour > 23 || *minute > 59 ||
-        *second > 60 || *zoneHours > 23 || *zoneMinutes > 59)
-        return std::nullopt;
-    const std::int64_t zone = (*zoneHours * 3600 + *zoneMinutes * 60) * (t[21] == '-' ? -1 : 1);
-    return DaysFromCivil(*year, month, *day) * 86400 + *hour * 3600 + *minute * 60 + *second - zone;
+    return last.start + hour * 3600 + minute * 60 + second;
 }
 
 std::optional<UsageReportLine> ParseReportQuery(std::string_view query) {
@@ -140,7 +161,7 @@ ParsedLine ParseCombinedLine(std::string_view line) {
     const std::string_view request = line.substr(requestStart, requestEnd - requestStart);
     std::string_view rest = line.substr(requestEnd + 1);
     // " status bytes "
-    if (rest.size() < 5 || rest[0] != ' ' || !Digits(rest.substr(1, 3)) || rest[4] != ' ')
+    if (rest.size() < 5 || rest[0] != ' ' || FixedDigits(rest.data() + 1, 3) < 0 || rest[4] != ' ')
         return {};
     const std::size_t firstSpace = request.find(' ');
     if (firstSpace == std::string_view::npos)

@@ -38,11 +38,12 @@ std::string HTTPReadString(const std::string& url, int timeout) {
     return HTTPReadBody(url, timeout).body;
 }
 
-FetchedBody HTTPReadBody(const std::string& url, int timeout) {
+FetchedBody HTTPReadBody(const std::string& url, int timeout, std::uint32_t maxBytes) {
     if (url.empty())
         return {};
     const FetchRunning running;
     TSimpleWinHTTPLoader loader(url, timeout);
+    loader.HTTP().MaxBodySize = maxBytes;
     FetchedBody fetched;
     fetched.body = loader.ReadString();
     fetched.whole = loader.Whole();

@@ -17,12 +17,13 @@ namespace quelmo {
 std::string HTTPReadString(const std::string& url, int timeout);
 
 // What HTTPReadString returns, and whether that body arrived whole (see
-// TCustomWinHTTP::BodyWhole); a failure is an empty body that is not whole.
+// TCustomWinHTTP::BodyWhole); a failure is an empty body that is not whole. A body longer than
+// `maxBytes` (0: no limit) is a failure, and is not read to its end.
 struct FetchedBody {
     std::string body;
     bool whole = false;
 };
-FetchedBody HTTPReadBody(const std::string& url, int timeout);
+FetchedBody HTTPReadBody(const std::string& url, int timeout, std::uint32_t maxBytes = 0);
 
 // How many HTTPReadString calls are waiting on the GUI thread (nested ones counted).
 int FetchesRunning();

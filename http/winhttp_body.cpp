@@ -36,6 +36,10 @@ Next Worker::ReadHeaders() {
         if (!t.continueDownload)
             return Next::End;
     }
+    if (s.maxBodySize && t.dataSize > s.maxBodySize) {
+        t.success = false; // announced too long: not a byte of it is read
+        return Next::End;
+    }
     const Next next = ChooseBody();
     return next == Next::Continue ? BodyLoop() : next;
 }
@@ -102,6 +106,15 @@ Next Worker::BodyLoop() {
             break;
         }
         t.bytesRead += static_cast<std::uint32_t>(count);
+        if (s.maxBodySize && t.bytesRead > s.maxBodySize) {
+            // Too long after all (no length was announced): the rest is not read, and what
+            // came is let go at once.
+            t.request.reset();
+            t.body.reset();
+            t.buffer.clear();
+            t.success = false;
+            return Next::End;
+        }
         if (resumeCheck) {
             resumeCheck = false;
             std::vector<char> onDisk(t.chunkSize);

@@ -6,15 +6,32 @@
 
 #include <QFileInfo>
 
+#include <mutex>
+
 namespace quelmo {
 
 namespace {
 constexpr std::string_view kCrLf = "\r\n";
+std::mutex gAuthorityLock;
+std::string& AuthoritySlot() {
+    static std::string file;
+    return file;
+}
+} // namespace
+
+std::string TrustedAuthorityFile() {
+    std::lock_guard lock(gAuthorityLock);
+    return AuthoritySlot();
+}
+
+void SetTrustedAuthorityFile(std::string file) {
+    std::lock_guard lock(gAuthorityLock);
+    AuthoritySlot() = std::move(file);
 }
 
 TCustomWinHTTP::TCustomWinHTTP(TComponent* owner)
-    : TWinLoginComponent(owner), mThread(new TWinThread(this)),
-      mCookies(std::make_shared<platform::CookieJar>()) {
+    : TWinLoginComponent(owner), CertificateAuthorityFile(TrustedAuthorityFile()),
+      mThread(new TWinThread(this)), mCookies(std::make_shared<platform::CookieJar>()) {
     mThread->SetOnException([this](TComponent* sender) { ThreadException(sender); });
     mThread->SetOnTerminate([this](TComponent* sender) { ThreadDone(sender); });
     mThread->OnWaitTimeoutExpired = [this](TComponent* sender, bool& terminateThread) {
@@ -207,6 +224,8 @@ bool TCustomWinHTTP::StartWorker(bool wait) {
     s.password = Password;
     s.chunkSize = static_cast<std::uint32_t>(mTransferBufferSize);
     s.workOffline = WorkOffline;
+    s.authorityFile = CertificateAuthorityFile;
+    s.maxBodySize = MaxBodySize;
     s.showGoOnlineMessage = ShowGoOnlineMessage;
     s.headerInfo = static_cast<bool>(OnHeaderInfo);
     s.progress = static_cast<bool>(OnProgress);

@@ -37,6 +37,11 @@ using TWinHTTPUploadFieldRequest =
     std::function<void(TComponent* sender, unsigned short fileIndex, QBuffer& uploadStream,
                        std::string& fieldName, std::string& fileName)>;
 
+// The certificate authority file that new components trust alone (their
+// CertificateAuthorityFile); empty: the system's store. Set as the program's settings are read.
+std::string TrustedAuthorityFile();
+void SetTrustedAuthorityFile(std::string file);
+
 class TCustomWinHTTP : public TWinLoginComponent {
 public:
     static constexpr const char* kDefaultAgent = "Vormel component (quelmo.github.io)";
@@ -105,6 +110,12 @@ public:
     unsigned GetWaitTimeout() const { return mThread->WaitTimeout; }
     void SetWaitTimeout(unsigned ms) { mThread->WaitTimeout = ms; }
     bool WorkOffline = false;
+    // The only certificate authorities trusted for https (a PEM file); empty: the system's
+    // store. Starts as TrustedAuthorityFile().
+    std::string CertificateAuthorityFile;
+    // A body longer than this many bytes is not read on: the transfer ends as a lost
+    // connection, without OnDone. 0: no limit.
+    std::uint32_t MaxBodySize = 0;
 
     TWinHTTPBeforeSendRequest OnBeforeSendRequest;
     TWinHTTPHeaderInfo OnHeaderInfo;

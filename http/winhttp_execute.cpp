@@ -106,6 +106,7 @@ bool Worker::OpenSession() {
         options.proxyBypass = s.proxy.ProxyBypass;
     }
     options.offline = s.workOffline;
+    options.authorityFile = s.authorityFile;
     t.session = std::make_unique<platform::InternetSession>(
         std::move(options), t.cancel, s.internetOptions.count(ioNoCookies) ? nullptr : t.cookies);
     t.session->SetStatusCallback(

@@ -35,6 +35,8 @@ struct Settings {
     std::uint32_t chunkSize = 4096;
     bool workOffline = false;
     bool showGoOnlineMessage = false;
+    std::string authorityFile;
+    std::uint32_t maxBodySize = 0;
     // Which GUI-thread handlers were assigned: the worker asks for them only then.
     bool headerInfo = false, progress = false, uploadProgress = false, passwordRequest = false,
          proxyAuthentication = false;

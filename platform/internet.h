@@ -79,6 +79,9 @@ struct InternetSessionOptions {
     std::string proxy;       // "host:port"
     std::string proxyBypass; // host names separated by ";", "," or blanks
     bool offline = false;    // every send fails as if no host could be reached
+    // A file of PEM certificates: the only authorities trusted for https. Empty: the system's
+    // store.
+    std::string authorityFile;
 };
 
 // What the cache and internet options of a request come down to.

@@ -121,6 +121,12 @@ bool HttpRequest::Impl::Start() {
     }
     SetOption<CURLOPT_SSL_VERIFYPEER>(curl, easy, flags.ignoreUnknownAuthority ? 0L : 1L);
     SetOption<CURLOPT_SSL_VERIFYHOST>(curl, easy, flags.ignoreCertificateName ? 0L : 2L);
+    if (!options.authorityFile.empty()) {
+        // The file alone: the built-in folder of the system's authorities would be trusted
+        // beside it.
+        SetOption<CURLOPT_CAINFO>(curl, easy, options.authorityFile.c_str());
+        SetOption<CURLOPT_CAPATH>(curl, easy, static_cast<const char*>(nullptr));
+    }
     SetOption<CURLOPT_FORBID_REUSE>(curl, easy, flags.keepConnection ? 0L : 1L);
 
     std::vector<std::string> lines;

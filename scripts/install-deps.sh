@@ -14,6 +14,7 @@ packages=(
     dpkg-dev file librsvg2-bin lintian desktop-file-utils appstream
     zlib1g-dev nginx
     libxml2-utils polkitd
+    chromium prometheus prometheus-node-exporter mawk
 )
 
 missing=()

@@ -28,7 +28,7 @@ update() { # ts file, lupdate options…
     local ts=$1
     shift
     "$lupdate" -silent -no-obsolete -locations none -tr-function-alias tr+=Tr "$@" \
-        -I . -extensions cpp,h app model power schedule tray config notify -ts "$ts"
+        -I . -extensions cpp,h app model power schedule tray config notify fleet_report -ts "$ts"
 }
 if [[ -n $add && ! -e translations/quelmo_$add.ts ]]; then
     update "translations/quelmo_$add.ts" -target-language "$add"

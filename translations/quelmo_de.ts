@@ -392,15 +392,317 @@ wird nicht unterstützt</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ (%2)</translation>
     </message>
     <message>
         <source>PC will %1 when %2 is done</source>
-        <translation type="unfinished"></translation>
+        <translation>PC: %1, sobald %2 fertig ist</translation>
+    </message>
+    <message>
+        <source>week of %1</source>
+        <translation>Woche ab %1</translation>
+    </message>
+    <message>
+        <source>Energy used and saved per week</source>
+        <translation>Verbrauchte und gesparte Energie pro Woche</translation>
+    </message>
+    <message>
+        <source>Energy used and saved per day</source>
+        <translation>Verbrauchte und gesparte Energie pro Tag</translation>
+    </message>
+    <message>
+        <source>From %1 to %2: %3 kWh used and %4 kWh saved in all.</source>
+        <translation>Von %1 bis %2: insgesamt %3 kWh verbraucht und %4 kWh gespart.</translation>
+    </message>
+    <message>
+        <source>Most used: %1, %2 kWh.</source>
+        <translation>Höchster Verbrauch: %1, %2 kWh.</translation>
+    </message>
+    <message>
+        <source>%1: %2 kWh used, %3 kWh saved</source>
+        <translation>%1: %2 kWh verbraucht, %3 kWh gespart</translation>
+    </message>
+    <message>
+        <source>%1 kWh</source>
+        <translation>%1 kWh</translation>
+    </message>
+    <message>
+        <source>Period: %1 to %2 (UTC)</source>
+        <translation>Zeitraum: %1 bis %2 (UTC)</translation>
+    </message>
+    <message>
+        <source>Period: from %1 (UTC)</source>
+        <translation>Zeitraum: ab %1 (UTC)</translation>
+    </message>
+    <message>
+        <source>Period: up to %1 (UTC)</source>
+        <translation>Zeitraum: bis %1 (UTC)</translation>
+    </message>
+    <message>
+        <source>Period: every report in the logs</source>
+        <translation>Zeitraum: alle Meldungen in den Protokollen</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>Used in the period</source>
+        <translation>Verbraucht im Zeitraum</translation>
+    </message>
+    <message>
+        <source>Saved in the period</source>
+        <translation>Gespart im Zeitraum</translation>
+    </message>
+    <message>
+        <source>Money saved in the period (at %1 per kWh)</source>
+        <translation>Gesparte Kosten im Zeitraum (bei %1 je kWh)</translation>
+    </message>
+    <message>
+        <source>CO₂ saved in the period (at %1 kg per kWh)</source>
+        <translation>Gespartes CO₂ im Zeitraum (bei %1 kg je kWh)</translation>
+    </message>
+    <message>
+        <source>%1 kg</source>
+        <translation>%1 kg</translation>
+    </message>
+    <message>
+        <source>Used, lifetime</source>
+        <translation>Verbraucht, insgesamt</translation>
+    </message>
+    <message>
+        <source>Saved, lifetime</source>
+        <translation>Gespart, insgesamt</translation>
+    </message>
+    <message>
+        <source>Devices that reported</source>
+        <translation>Geräte mit Meldungen</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Meldungen</translation>
+    </message>
+    <message>
+        <source>Malformed log lines skipped</source>
+        <translation>Übergangene fehlerhafte Protokollzeilen</translation>
+    </message>
+    <message>
+        <source>Energy per week</source>
+        <translation>Energie pro Woche</translation>
+    </message>
+    <message>
+        <source>Energy per day</source>
+        <translation>Energie pro Tag</translation>
+    </message>
+    <message>
+        <source>No reports in this period.</source>
+        <translation>Keine Meldungen in diesem Zeitraum.</translation>
+    </message>
+    <message>
+        <source>The chart&apos;s figures</source>
+        <translation>Die Zahlen des Diagramms</translation>
+    </message>
+    <message>
+        <source>Week from</source>
+        <translation>Woche ab</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Used (kWh)</source>
+        <translation>Verbraucht (kWh)</translation>
+    </message>
+    <message>
+        <source>Saved (kWh)</source>
+        <translation>Gespart (kWh)</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>First report (UTC)</source>
+        <translation>Erste Meldung (UTC)</translation>
+    </message>
+    <message>
+        <source>Last report (UTC)</source>
+        <translation>Letzte Meldung (UTC)</translation>
+    </message>
+    <message>
+        <source>Used, lifetime (kWh)</source>
+        <translation>Verbraucht, insgesamt (kWh)</translation>
+    </message>
+    <message>
+        <source>Saved, lifetime (kWh)</source>
+        <translation>Gespart, insgesamt (kWh)</translation>
+    </message>
+    <message>
+        <source>Used in the period (kWh)</source>
+        <translation>Verbraucht im Zeitraum (kWh)</translation>
+    </message>
+    <message>
+        <source>Saved in the period (kWh)</source>
+        <translation>Gespart im Zeitraum (kWh)</translation>
+    </message>
+    <message>
+        <source>Silent devices</source>
+        <translation>Stille Geräte</translation>
+    </message>
+    <message>
+        <source>Silent after: %1 days without a report before %2 (UTC).</source>
+        <translation>Still nach: %1 Tagen ohne Meldung vor %2 (UTC).</translation>
+    </message>
+    <message>
+        <source>Every device reported in that time.</source>
+        <translation>Jedes Gerät hat in dieser Zeit gemeldet.</translation>
+    </message>
+    <message>
+        <source>These did not, the most recently heard first.</source>
+        <translation>Diese nicht, das zuletzt gehörte zuerst.</translation>
+    </message>
+    <message>
+        <source>Days silent</source>
+        <translation>Tage still</translation>
+    </message>
+    <message>
+        <source>Quelmo fleet report</source>
+        <translation>Quelmo-Flottenbericht</translation>
+    </message>
+    <message>
+        <source>Made by quelmo-fleet-report on %1 (UTC).</source>
+        <translation>Erstellt von quelmo-fleet-report am %1 (UTC).</translation>
+    </message>
+    <message>
+        <source>Sums up the usage reports of a fleet of Quelmo PCs from web server logs in the combined format (plain or gzip-compressed): one row per device, then the fleet&apos;s totals.</source>
+        <translation>Fasst die Verbrauchsmeldungen einer Flotte von Quelmo-PCs aus Webserver-Protokollen im Format „combined“ zusammen (unkomprimiert oder mit gzip komprimiert): eine Zeile je Gerät, dann die Summen der Flotte.</translation>
+    </message>
+    <message>
+        <source>Write CSV.</source>
+        <translation>CSV ausgeben.</translation>
+    </message>
+    <message>
+        <source>Write a self-contained HTML page.</source>
+        <translation>Eine in sich geschlossene HTML-Seite ausgeben.</translation>
+    </message>
+    <message>
+        <source>Write metrics for node_exporter&apos;s textfile collector.</source>
+        <translation>Metriken für den Textfile-Collector von node_exporter ausgeben.</translation>
+    </message>
+    <message>
+        <source>The period from DATE on (YYYY-MM-DD, or an ISO date and time; UTC).</source>
+        <translation>Der Zeitraum ab DATE (JJJJ-MM-TT oder ISO-Datum mit Uhrzeit; UTC).</translation>
+    </message>
+    <message>
+        <source>The period up to DATE, that day included (YYYY-MM-DD, or an ISO date and time; UTC).</source>
+        <translation>Der Zeitraum bis DATE einschließlich dieses Tages (JJJJ-MM-TT oder ISO-Datum mit Uhrzeit; UTC).</translation>
+    </message>
+    <message>
+        <source>Money per kWh, to value the energy saved.</source>
+        <translation>Kosten je kWh, um die gesparte Energie zu bewerten.</translation>
+    </message>
+    <message>
+        <source>kg of CO₂ per kWh, for the CO₂ saved.</source>
+        <translation>kg CO₂ je kWh, für das gesparte CO₂.</translation>
+    </message>
+    <message>
+        <source>A device is silent after DAYS days without a report (default 7).</source>
+        <translation>Ein Gerät gilt nach DAYS Tagen ohne Meldung als still (Vorgabe 7).</translation>
+    </message>
+    <message>
+        <source>Write to FILE through a temporary file that is then renamed.</source>
+        <translation>In FILE schreiben, über eine temporäre Datei, die dann umbenannt wird.</translation>
+    </message>
+    <message>
+        <source>Logs to read.</source>
+        <translation>Zu lesende Protokolle.</translation>
+    </message>
+    <message>
+        <source>no LOGFILE given (see --help)</source>
+        <translation>kein LOGFILE angegeben (siehe --help)</translation>
+    </message>
+    <message>
+        <source>--csv, --html and --prometheus exclude each other</source>
+        <translation>--csv, --html und --prometheus schließen einander aus</translation>
+    </message>
+    <message>
+        <source>--%1: not a date: %2</source>
+        <translation>--%1: kein Datum: %2</translation>
+    </message>
+    <message>
+        <source>--%1: not a number of 0 or more: %2</source>
+        <translation>--%1: keine Zahl von 0 oder mehr: %2</translation>
+    </message>
+    <message>
+        <source>--silent-days: not a number of days: %1</source>
+        <translation>--silent-days: keine Anzahl Tage: %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n malformed lines skipped</source>
+        <translation>
+            <numerusform>%n fehlerhafte Zeile übergangen</numerusform>
+            <numerusform>%n fehlerhafte Zeilen übergangen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>First seen (UTC)</source>
+        <translation>Zuerst gesehen (UTC)</translation>
+    </message>
+    <message>
+        <source>Last seen (UTC)</source>
+        <translation>Zuletzt gesehen (UTC)</translation>
+    </message>
+    <message>
+        <source>kWh used</source>
+        <translation>kWh verbraucht</translation>
+    </message>
+    <message>
+        <source>kWh saved</source>
+        <translation>kWh gespart</translation>
+    </message>
+    <message>
+        <source>Period kWh used</source>
+        <translation>Zeitraum kWh verbraucht</translation>
+    </message>
+    <message>
+        <source>Period kWh saved</source>
+        <translation>Zeitraum kWh gespart</translation>
+    </message>
+    <message>
+        <source>Money saved</source>
+        <translation>Gesparte Kosten</translation>
+    </message>
+    <message>
+        <source>kg CO₂ saved</source>
+        <translation>kg CO₂ gespart</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n devices</source>
+        <translation>
+            <numerusform>%n Gerät</numerusform>
+            <numerusform>%n Geräte</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

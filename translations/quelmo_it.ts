@@ -402,5 +402,307 @@ non supportato</translation>
         <source>PC will %1 when %2 is done</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>week of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy used and saved per week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy used and saved per day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From %1 to %2: %3 kWh used and %4 kWh saved in all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most used: %1, %2 kWh.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 kWh used, %3 kWh saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kWh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period: %1 to %2 (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period: from %1 (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period: up to %1 (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period: every report in the logs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used in the period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved in the period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money saved in the period (at %1 per kWh)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CO₂ saved in the period (at %1 kg per kWh)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used, lifetime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved, lifetime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices that reported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Malformed log lines skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy per week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy per day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No reports in this period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart&apos;s figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used (kWh)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved (kWh)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First report (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last report (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used, lifetime (kWh)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved, lifetime (kWh)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used in the period (kWh)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved in the period (kWh)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silent devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silent after: %1 days without a report before %2 (UTC).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every device reported in that time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These did not, the most recently heard first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days silent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quelmo fleet report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Made by quelmo-fleet-report on %1 (UTC).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sums up the usage reports of a fleet of Quelmo PCs from web server logs in the combined format (plain or gzip-compressed): one row per device, then the fleet&apos;s totals.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write CSV.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write a self-contained HTML page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write metrics for node_exporter&apos;s textfile collector.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The period from DATE on (YYYY-MM-DD, or an ISO date and time; UTC).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The period up to DATE, that day included (YYYY-MM-DD, or an ISO date and time; UTC).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money per kWh, to value the energy saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kg of CO₂ per kWh, for the CO₂ saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A device is silent after DAYS days without a report (default 7).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to FILE through a temporary file that is then renamed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logs to read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no LOGFILE given (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--csv, --html and --prometheus exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1: not a date: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1: not a number of 0 or more: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--silent-days: not a number of days: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n malformed lines skipped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First seen (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last seen (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kWh used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kWh saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period kWh used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period kWh saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kg CO₂ saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n devices</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

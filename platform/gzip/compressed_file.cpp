@@ -2,30 +2,31 @@
 
 #include <zlib.h>
 
+#include <memory>
+
 namespace quelmo::platform {
 
-std::optional<std::string> ReadMaybeCompressed(const std::string& path) {
+bool ReadMaybeCompressed(const std::string& path,
+                         const std::function<void(std::string_view piece)>& piece) {
     gzFile file = gzopen(path.c_str(), "rb");
     if (!file)
-        return std::nullopt;
-    gzbuffer(file, 128 * 1024);
-    std::string bytes;
-    char buffer[64 * 1024];
+        return false;
+    constexpr unsigned kPiece = 256 * 1024;
+    gzbuffer(file, kPiece);
+    const auto buffer = std::make_unique<char[]>(kPiece);
     for (;;) {
-        const int read = gzread(file, buffer, sizeof buffer);
+        const int read = gzread(file, buffer.get(), kPiece);
         if (read < 0) {
             gzclose(file);
-            return std::nullopt;
+            return false;
         }
         if (read == 0)
             break;
-        bytes.append(buffer, static_cast<std::size_t>(read));
+        piece(std::string_view(buffer.get(), static_cast<std::size_t>(read)));
     }
     // A truncated compressed file reads to its end without an error from gzread; gzclose
     // reports it.
-    if (gzclose(file) != Z_OK)
-        return std::nullopt;
-    return bytes;
+    return gzclose(file) == Z_OK;
 }
 
 } // namespace quelmo::platform

@@ -47,8 +47,10 @@ std::size_t Header(char* data, std::size_t size, std::size_t count, void* user) 
 
 } // namespace
 
-ConditionalGetSwarm::ConditionalGetSwarm(std::string url, std::size_t pcs, long connections)
-    : mUrl(std::move(url)), mPcs(pcs), mMulti(curl_multi_init()) {
+ConditionalGetSwarm::ConditionalGetSwarm(std::string url, std::size_t pcs, long connections,
+                                         std::string authorityFile)
+    : mUrl(std::move(url)), mAuthorityFile(std::move(authorityFile)), mPcs(pcs),
+      mMulti(curl_multi_init()) {
     curl_multi_setopt(mMulti, CURLMOPT_MAX_TOTAL_CONNECTIONS, connections);
     curl_multi_setopt(mMulti, CURLMOPT_MAX_HOST_CONNECTIONS, connections);
 }
@@ -79,6 +81,8 @@ void ConditionalGetSwarm::Ask(std::size_t pc) {
     curl_easy_setopt(t->easy, CURLOPT_PRIVATE, t.get());
     curl_easy_setopt(t->easy, CURLOPT_NOPROXY, "*");
     curl_easy_setopt(t->easy, CURLOPT_TIMEOUT, 30L);
+    if (!mAuthorityFile.empty())
+        curl_easy_setopt(t->easy, CURLOPT_CAINFO, mAuthorityFile.c_str());
     // Each PC is a machine of its own: no connection is reused between them.
     curl_easy_setopt(t->easy, CURLOPT_FORBID_REUSE, 1L);
     curl_multi_add_handle(mMulti, t->easy);

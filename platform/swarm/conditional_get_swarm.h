@@ -19,8 +19,10 @@ struct SwarmPc {
 
 class ConditionalGetSwarm {
 public:
-    // At most `connections` transfers at once; the others wait in line.
-    ConditionalGetSwarm(std::string url, std::size_t pcs, long connections);
+    // At most `connections` transfers at once; the others wait in line. `authorityFile`: the
+    // certificate authority trusted for an https URL (empty: the system's).
+    ConditionalGetSwarm(std::string url, std::size_t pcs, long connections,
+                        std::string authorityFile = {});
     ~ConditionalGetSwarm();
     ConditionalGetSwarm(const ConditionalGetSwarm&) = delete;
     ConditionalGetSwarm& operator=(const ConditionalGetSwarm&) = delete;
@@ -35,7 +37,7 @@ public:
     struct Transfer; // one check on its way
 
 private:
-    std::string mUrl;
+    std::string mUrl, mAuthorityFile;
     std::vector<SwarmPc> mPcs;
     void* mMulti;
     std::vector<std::unique_ptr<Transfer>> mTransfers;

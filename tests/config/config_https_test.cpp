@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
 #include <thread>
 
 namespace quelmo::test {
@@ -27,11 +28,12 @@ protected:
     QTemporaryDir keys;
     std::string Key(const char* name) const { return keys.filePath(name).toStdString(); }
     // A throwaway certificate for 127.0.0.1 that no authority signed.
-    bool MakeCertificate() const {
+    bool MakeCertificate(const char* name = "cert.pem", const char* key = "key.pem") const {
         return QProcess::execute("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes",
-                                             "-days", "1", "-subj", "/CN=127.0.0.1", "-keyout",
-                                             QString::fromStdString(Key("key.pem")), "-out",
-                                             QString::fromStdString(Key("cert.pem"))}) == 0;
+                                             "-days", "1", "-subj", "/CN=127.0.0.1", "-addext",
+                                             "subjectAltName=IP:127.0.0.1", "-keyout",
+                                             QString::fromStdString(Key(key)), "-out",
+                                             QString::fromStdString(Key(name))}) == 0;
     }
 };
 
@@ -58,6 +60,39 @@ TEST_F(HttpsConfigTest, ASelfSignedCertificateIsRefused) {
     form->SetConfigUnlocked(true);
     EXPECT_FALSE(form->Save->isEnabled()) << "a URL configuration is never saved";
 
+    server.stop();
+    listener.join();
+}
+
+// "CAFile" names the only authority trusted: the server's own certificate is, another is not.
+TEST_F(HttpsConfigTest, OnlyTheNamedAuthorityIsTrusted) {
+    ASSERT_TRUE(MakeCertificate());
+    ASSERT_TRUE(MakeCertificate("other.pem", "other-key.pem"));
+    httplib::SSLServer server(Key("cert.pem").c_str(), Key("key.pem").c_str());
+    server.Get(".*", [&](const httplib::Request&, httplib::Response& response) {
+        response.set_content("Password=web\r\n", "text/plain");
+    });
+    const int port = server.bind_to_any_port("127.0.0.1");
+    std::thread listener([&] { server.listen_after_bind(); });
+    while (!server.is_running())
+        std::this_thread::yield();
+
+    const std::string url = "https://127.0.0.1:" + std::to_string(port) + "/cfg.db";
+    struct Row {
+        const char* name;
+        const char* authority;
+        const char* password;
+    } rows[] = {{"the server's authority", "cert.pem", "web"},
+                {"another authority", "other.pem", "default"}};
+    for (const Row& row : rows) {
+        WriteBytes(folder.Path() + "Quelmo.ini",
+                   "DbFile=" + url + "\r\nCAFile=" + Key(row.authority) + "\r\n");
+        WriteBytes(folder.Path() + "Default.db", "Password=default\r\n");
+        std::filesystem::remove(folder.Path() + "LocalCopy.db");
+        Start();
+        EXPECT_EQ(PasswordScramble, row.password) << row.name;
+        form.reset();
+    }
     server.stop();
     listener.join();
 }

@@ -1,120 +1,26 @@
-// A fleet in miniature: the shipped nginx site on 127.0.0.1, two program copies in portable
-// folders that follow its database and report to it, and the report tool over its log.
-#include "tests/config/config_test_util.h"
+// A fleet in miniature: the shipped nginx site on 127.0.0.1 over https with a certificate
+// authority of the test's own, program copies in portable folders that follow its database and
+// report to it (one of them trusting another authority), the report tool over its log as the
+// shipped service runs it, and the page the site serves.
+#include "tests/fleet/fleet_server.h"
 #include "tests/power/logind_mock.h"
-
-#include <httplib.h>
-
-#include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
-#include <QTcpServer>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
-#include <sys/prctl.h>
-
-#include <csignal>
-#include <filesystem>
-#include <functional>
 #include <memory>
 #include <regex>
+#include <sstream>
 
 namespace quelmo::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kNginx = "/usr/sbin/nginx";
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at))
-        text.replace(at, from.size(), to), at += to.size();
-    return text;
-}
-
-int FreePort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
-// Waits up to `seconds` for `done`, looking every 100 ms; the seconds it took, or -1.
-double WaitFor(double seconds, const std::function<bool()>& done) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < seconds * 1000) {
-        if (done())
-            return timer.elapsed() / 1000.0;
-        QThread::msleep(100);
-    }
-    return done() ? timer.elapsed() / 1000.0 : -1;
-}
-
-std::string Read(const std::string& path) {
-    return ReadBytes(path).value_or("");
-}
-
 // A Monday whose first `offSlots` ten-minute slots are off.
 std::string Database(int offSlots) {
     return "OffAction=0\nMon=" + std::string(offSlots, '0') + std::string(144 - offSlots, '1') +
            "\n";
 }
-
-// nginx as a foreground process of its own, with the shipped site moved into a private prefix.
-class Nginx {
-public:
-    explicit Nginx(const std::string& root) : mRoot(root), mPort(FreePort()) {
-        fs::create_directories(root + "/srv");
-        fs::create_directories(root + "/logs");
-        std::string site = Read(QUELMO_FLEET_SITE);
-        site = Replaced(site, "listen 80;", "listen 127.0.0.1:" + std::to_string(mPort) + ";");
-        site = Replaced(site, "/srv/quelmo", root + "/srv");
-        site = Replaced(site, "/var/log/nginx/", root + "/logs/");
-        WriteBytes(root + "/site.conf", site);
-        WriteBytes(root + "/nginx.conf",
-                   "daemon off;\nmaster_process off;\npid " + root + "/nginx.pid;\nerror_log " +
-                       root + "/logs/error.log;\nevents { worker_connections 256; }\nhttp {\n" +
-                       "  client_body_temp_path " + root + "/tmp;\n  proxy_temp_path " + root +
-                       "/tmp;\n  fastcgi_temp_path " + root + "/tmp;\n  uwsgi_temp_path " + root +
-                       "/tmp;\n  scgi_temp_path " + root + "/tmp;\n  include " + root +
-                       "/site.conf;\n}\n");
-    }
-    ~Nginx() {
-        if (mProcess.state() != QProcess::NotRunning) {
-            ::kill(static_cast<pid_t>(mProcess.processId()), SIGTERM);
-            mProcess.waitForFinished(10000);
-        }
-    }
-    bool Start() {
-        mProcess.setProcessChannelMode(QProcess::ForwardedChannels);
-        mProcess.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        mProcess.start(kNginx, {"-p", QString::fromStdString(mRoot), "-c",
-                                QString::fromStdString(mRoot + "/nginx.conf")});
-        if (!mProcess.waitForStarted(10000))
-            return false;
-        httplib::Client client("127.0.0.1", mPort);
-        return WaitFor(20, [&] { return static_cast<bool>(client.Get("/Quelmo.db")); }) >= 0;
-    }
-    // A new version of the database, moved into place as an administrator would.
-    void Publish(const std::string& bytes) {
-        WriteBytes(mRoot + "/srv/Quelmo.db.new", bytes);
-        fs::rename(mRoot + "/srv/Quelmo.db.new", mRoot + "/srv/Quelmo.db");
-        // Versions of one size published within a second would share nginx's validators.
-        fs::last_write_time(mRoot + "/srv/Quelmo.db",
-                            fs::file_time_type::clock::now() + std::chrono::minutes(++mVersion));
-    }
-    std::string HostAndPort() const { return "127.0.0.1:" + std::to_string(mPort); }
-    std::string AccessLog() const { return Read(mRoot + "/logs/quelmo-access.log"); }
-    std::string ReportLog() const { return mRoot + "/logs/quelmo-reports.log"; }
-
-private:
-    std::string mRoot;
-    int mPort;
-    int mVersion = 0;
-    QProcess mProcess;
-};
 
 // A copy of the program in a folder of its own, with a settings file beside it.
 class ProgramCopy {
@@ -168,27 +74,71 @@ bool Holds(const std::string& copy, const std::string& database) {
     return copy.find(week) != std::string::npos;
 }
 
-TEST(FleetEndToEndTest, TwoPcsFollowTheServerAndReportToIt) {
-    if (!fs::exists(kNginx))
+// The shipped service's commands, with the paths of the private prefix; each run by the shell
+// as systemd would.
+int RunServiceCommands(const FleetSite& site) {
+    std::istringstream unit(Read(QUELMO_FLEET_SERVICE));
+    int status = 0, commands = 0;
+    for (std::string line; std::getline(unit, line);) {
+        if (line.rfind("ExecStart=/bin/sh -c '", 0) != 0)
+            continue;
+        std::string command = line.substr(22, line.size() - 23);
+        command = Replaced(command, "/usr/bin/quelmo-fleet-report", QUELMO_FLEET_REPORT);
+        command = Replaced(command, "/var/lib/quelmo-fleet/", site.Root() + "/page/");
+        command = Replaced(command, "/var/lib/prometheus/node-exporter", site.Root() + "/textfile");
+        command = Replaced(command, "/var/log/nginx/", site.Root() + "/logs/");
+        status |= RunProgram("/bin/sh", {"-c", QString::fromStdString(command)});
+        ++commands;
+    }
+    return commands == 2 ? status : -1;
+}
+
+TEST(FleetSiteTest, ShippedSiteAndUnitsAreValid) {
+    if (!fs::exists(FleetSite::kNginx))
+        GTEST_SKIP() << "nginx is not installed (scripts/install-deps.sh installs it)";
+    QTemporaryDir dir;
+    const FleetCertificates certificates(dir.filePath("keys").toStdString());
+    ASSERT_TRUE(certificates.Make());
+    const FleetSite site(dir.filePath("nginx").toStdString(), certificates);
+    std::string said;
+    EXPECT_EQ(site.Check(&said), 0) << said;
+    if (fs::exists("/usr/bin/systemd-analyze")) {
+        // Unknown keys and bad values are only warned about: any word from it is a fault.
+        EXPECT_EQ(RunProgram("/usr/bin/systemd-analyze",
+                             {"verify", "--man=no", QUELMO_FLEET_SERVICE, QUELMO_FLEET_TIMER},
+                             &said),
+                  0);
+        EXPECT_EQ(said, "");
+    }
+}
+
+TEST(FleetEndToEndTest, PcsFollowTheServerOverHttpsAndReportToIt) {
+    if (!fs::exists(FleetSite::kNginx))
         GTEST_SKIP() << "nginx is not installed (scripts/install-deps.sh installs it)";
     if (auto missing = LogindMock::MissingTools())
         GTEST_SKIP() << *missing;
     QTemporaryDir dir;
     const std::string base = dir.path().toStdString();
-    Nginx nginx(base + "/nginx");
-    nginx.Publish(Database(6));
-    ASSERT_TRUE(nginx.Start()) << Read(base + "/nginx/logs/error.log");
+    const FleetCertificates certificates(base + "/keys");
+    ASSERT_TRUE(certificates.Make());
+    FleetSite site(base + "/nginx", certificates);
+    site.Publish(Database(6));
+    ASSERT_TRUE(site.Start()) << Read(base + "/nginx/logs/error.log");
     LogindMock logind;
     ASSERT_TRUE(logind.Ok()) << logind.Failure();
 
-    const std::string settings = "DbFile=http://" + nginx.HostAndPort() +
-                                 "/Quelmo.db\nReportHost=" + nginx.HostAndPort() +
-                                 "\nRefreshMinutes=1\nOnPower=999\n";
+    const auto settings = [&](const char* authority) {
+        return "DbFile=" + site.HttpsBase() + "/Quelmo.db\nReportHost=" + site.HttpsBase() +
+               "\nCAFile=" + certificates.File(authority) + "\nRefreshMinutes=1\nOnPower=999\n";
+    };
     std::vector<std::unique_ptr<ProgramCopy>> pcs;
-    pcs.push_back(
-        std::make_unique<ProgramCopy>(base + "/pc1", settings, "0000000A", logind.Address()));
-    pcs.push_back(
-        std::make_unique<ProgramCopy>(base + "/pc2", settings, "0000000B", logind.Address()));
+    for (const char* device : {"0000000A", "0000000B"})
+        pcs.push_back(std::make_unique<ProgramCopy>(base + "/pc" + device, settings("fleet-ca.pem"),
+                                                    device, logind.Address()));
+    // A PC given another authority, with a copy from before.
+    WriteBytes(base + "/pc0000000C/LocalCopy.db", Database(3));
+    auto stranger = std::make_unique<ProgramCopy>(base + "/pc0000000C", settings("other-ca.pem"),
+                                                  "0000000C", logind.Address());
     const auto all = [&](const std::function<bool(ProgramCopy&)>& test) {
         for (auto& pc : pcs)
             if (!test(*pc))
@@ -202,11 +152,10 @@ TEST(FleetEndToEndTest, TwoPcsFollowTheServerAndReportToIt) {
         0)
         << "both load the served database";
     // A 304 once each copy has asked with the validators of what it holds.
-    EXPECT_GE(WaitFor(30, [&] { return nginx.AccessLog().find("\" 304 ") != std::string::npos; }),
-              0)
-        << nginx.AccessLog();
+    EXPECT_GE(WaitFor(30, [&] { return site.AccessLog().find("\" 304 ") != std::string::npos; }), 0)
+        << site.AccessLog();
 
-    nginx.Publish(Database(12));
+    site.Publish(Database(12));
     const double followed = WaitFor(
         30, [&] { return all([](auto& pc) { return Holds(pc.LocalCopy(), Database(12)); }); });
     ASSERT_GE(followed, 0) << "both follow the changed file";
@@ -218,23 +167,55 @@ TEST(FleetEndToEndTest, TwoPcsFollowTheServerAndReportToIt) {
     // The reports: the first goes out on the seventh tick.
     ASSERT_GE(WaitFor(30,
                       [&] {
-                          const std::string log = Read(nginx.ReportLog());
+                          const std::string log = Read(site.ReportLog());
                           return log.find("did=0000000A") != std::string::npos &&
                                  log.find("did=0000000B") != std::string::npos;
                       }),
               0)
-        << Read(nginx.ReportLog());
+        << Read(site.ReportLog());
+    EXPECT_TRUE(Holds(stranger->LocalCopy(), Database(3))) << "it keeps its last good copy";
+    EXPECT_TRUE(stranger->Running());
     pcs.clear();
+    stranger.reset();
+    EXPECT_EQ(Read(site.ReportLog()).find("did=0000000C"), std::string::npos)
+        << "nor does its report reach anybody";
 
     QProcess report;
-    report.start(QUELMO_FLEET_REPORT, {QString::fromStdString(nginx.ReportLog())});
+    report.start(QUELMO_FLEET_REPORT, {QString::fromStdString(site.ReportLog())});
     ASSERT_TRUE(report.waitForFinished(30000));
     const std::string table = report.readAllStandardOutput().toStdString();
     EXPECT_EQ(report.exitCode(), 0);
     EXPECT_TRUE(std::regex_search(table, std::regex("\n0000000A  .* 1\n"))) << table;
     EXPECT_TRUE(std::regex_search(table, std::regex("\n0000000B  .* 1\n"))) << table;
-    EXPECT_TRUE(std::regex_search(table, std::regex("\nTotal +2 devices +0 +0 +2\n"))) << table;
+    EXPECT_TRUE(std::regex_search(table, std::regex("\nTotal +2 devices +0 +0 +0 +0 +2\n")))
+        << table;
     std::printf("%s", table.c_str());
+
+    // The page and the figures as the shipped service writes them, and the page as the site
+    // serves it: over https to the server itself, to no other address, and plain http only
+    // redirects.
+    fs::create_directories(base + "/nginx/textfile");
+    ASSERT_EQ(RunServiceCommands(site), 0);
+    EXPECT_NE(Read(base + "/nginx/textfile/quelmo.prom").find("quelmo_devices 2"),
+              std::string::npos);
+    httplib::SSLClient client("127.0.0.1", site.Port());
+    client.set_ca_cert_path(certificates.File("fleet-ca.pem").c_str());
+    client.enable_server_certificate_verification(true);
+    const auto page = client.Get("/quelmo/");
+    ASSERT_TRUE(page) << httplib::to_string(page.error());
+    EXPECT_EQ(page->status, 200);
+    EXPECT_NE(page->body.find("0000000A"), std::string::npos);
+    httplib::SSLClient elsewhere("127.0.0.1", site.Port());
+    elsewhere.enable_server_certificate_verification(false);
+    elsewhere.set_interface("127.0.0.2");
+    const auto refused = elsewhere.Get("/quelmo/");
+    ASSERT_TRUE(refused) << httplib::to_string(refused.error());
+    EXPECT_EQ(refused->status, 403) << "from 127.0.0.2";
+    httplib::Client plain("127.0.0.1", site.PlainPort());
+    const auto redirect = plain.Get("/Quelmo.db");
+    ASSERT_TRUE(redirect);
+    EXPECT_EQ(redirect->status, 301);
+    EXPECT_EQ(redirect->get_header_value("Location"), "https://fleet.school.example/Quelmo.db");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // A URL configuration followed while the program runs, against a real server on 127.0.0.1
 // that answers conditional requests as a web server does.
 #include "app/form1.h"
+#include "config/settings.h"
 #include "fleet/config_refresh.h"
 #include "schedule/week_schedule.h"
 #include "tests/config/config_test_util.h"
@@ -129,6 +130,8 @@ TEST_F(RefreshTest, WhatKeepsTheLastGoodCopy) {
     } rows[] = {
         {"an error status", Database(true), 500},
         {"a page without the database's keys", "<html>Log in to the network</html>", 200},
+        {"a database over a mebibyte",
+         Database(true) + "Pad=" + std::string(kMaxDatabaseBytes, 'x') + "\n", 200},
     };
     StartWithRefresh(1);
     for (const Row& row : rows) {

@@ -4,6 +4,7 @@
 #include "config/settings.h"
 #include "fleet/device_id.h"
 #include "fleet/report_host.h"
+#include "http/winhttp_component.h"
 #include "tests/config/config_test_util.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/http_server.h"
@@ -92,12 +93,18 @@ TEST_F(ReportHostTest, WhereTheReportGoes) {
 }
 
 TEST_F(ReportHostTest, SavingKeepsTheFleetSettings) {
-    StartWith("ReportHost=\nRefreshMinutes=15");
+    StartWith("ReportHost=\nRefreshMinutes=15\nCAFile=/etc/xdg/quelmo/fleet-ca.pem");
     SaveSettings(*model);
     S().Fleet = {};
+    SetTrustedAuthorityFile("");
     LoadSettings(*model);
     EXPECT_EQ(S().Fleet.reportHost, std::optional<std::string>(""));
     EXPECT_EQ(S().Fleet.refreshMinutes, std::optional<int>(15));
+    EXPECT_EQ(TCustomWinHTTP().CertificateAuthorityFile, "/etc/xdg/quelmo/fleet-ca.pem")
+        << "every exchange trusts the fleet's authority alone";
+    Stop();
+    StartWith("ReportHost=");
+    EXPECT_EQ(TCustomWinHTTP().CertificateAuthorityFile, "") << "the system's store again";
 }
 
 } // namespace
