@@ -90,8 +90,8 @@ TEST_F(HttpsConfigTest, OnlyTheNamedAuthorityIsTrusted) {
         WriteBytes(folder.Path() + "Default.db", "Password=default\r\n");
         std::filesystem::remove(folder.Path() + "LocalCopy.db");
         Start();
-        EXPECT_EQ(PasswordScramble, row.password) << row.name;
-        form.reset();
+        EXPECT_EQ(S().PasswordScramble, row.password) << row.name;
+        Stop();
     }
     server.stop();
     listener.join();
