@@ -21,6 +21,8 @@ void TForm1::ConnectTray() {
                                s.SecondsLeft < kWarningSeconds);
     });
     connect(&mModel, &Model::SwitchingOff, TrayIcon, [this] { TrayIcon->SetAttention(false); });
+    // The numbers held back for the interval go now, rather than waking the program later.
+    connect(&mModel, &Model::Sleeping, TrayIcon, &TTrayIcon::FlushHint);
     connect(&mModel, &Model::MinimizeRequested, TrayIcon, &TTrayIcon::Minimize);
     connect(&mModel, &Model::RestoreRequested, TrayIcon, &TTrayIcon::Restore);
     connect(&mModel, &Model::Ending, TrayIcon, [this](bool released) {

@@ -10,11 +10,16 @@
 # 10 ms clock ticks of /proc/PID/stat, which charge a whole tick or nothing to a short wake-up.
 # A third program, the floor (bench/idle_floor.cpp: a Qt Widgets program in the tray whose
 # one-second timer does nothing), shows what a wake-up a second costs on this machine at least.
+# Quelmo's next switch-off lies about two hours ahead, so that it sleeps until its next moment
+# rather than ticking every second. After the measurement `quelmo --status` asks it, asleep, for
+# its status, which must be the present second's:
+#   status quelmo seconds_left_error=<s> kwh_used_error=<kWh>
+# (the seconds left as the last tick counted them, in the middle of a second, against the clock
+# when the answer came: within two seconds; the kWh to the hundredth).
 # Usage: bench/idle_wakeups.sh [path/to/quelmo [path/to/idle_floor]]
 #        (defaults: build-release/app/quelmo, build-release/bench/idle_floor)
 # Environment: IDLE_SETTLE (s, default 65), IDLE_SECONDS (s, default 60). The settling time
-# lets Quelmo hide into the tray (30 s) and make its first save (60 s), which also writes the
-# backup copy once per installation; the minute measured holds one ordinary save.
+# lets Quelmo hide into the tray (30 s); asleep, it saves every ten minutes.
 set -euo pipefail
 unset QT_QPA_PLATFORM # the programs need the X server
 cd "$(dirname "$0")/.."
@@ -75,9 +80,22 @@ start() { # name, command…
     eval "pid_$name=$!"
 }
 
-# A copy in its own folder, so that its files stay out of the build tree.
-mkdir -p "$work/quelmo"
+# A copy in its own folder, so that its files stay out of the build tree. Its files: 999 W
+# (a hundredth of a kWh every 36 s, so that a status out of date shows) and a week that switches
+# off in about two hours, and nowhere else.
+mkdir -p "$work/quelmo/config/quelmo"
 cp "$program" "$work/quelmo/quelmo"
+printf 'WhUsed=12345\r\nOnPower=999\r\n' >"$work/quelmo/config/quelmo/Quelmo.ini"
+off_at=$(( ($(date +%s) + 2 * 3600) / 600 * 600 ))
+/usr/bin/python3 - "$off_at" >"$work/quelmo/config/quelmo/Default.db" <<'PY'
+import sys, time
+t = time.localtime(int(sys.argv[1]))
+week = [["1"] * 144 for _ in range(7)]
+week[t.tm_wday][(t.tm_hour * 60 + t.tm_min) // 10] = "0"
+for key, day in zip(["Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"], week):
+    sys.stdout.write(f"{key}={''.join(day)}\r\n")
+PY
+started_at=$(date +%s.%N)
 start quelmo ./quelmo
 names=(quelmo)
 if command -v kshutdown >/dev/null; then
@@ -127,3 +145,18 @@ for name in "${alive[@]}"; do
             printf "idle %s cpu_ms=%.2f vcsw_s=%.3f threads=%d dirty_kb=%d pss_kb=%d\n",
                 n, c / 1e6 * 60 / t, s / t, th, d, p }'
 done
+
+# Asleep, Quelmo's status all the same: the seconds to the switch-off and the energy used as a
+# tick every second would have them.
+status=$(cd "$work/quelmo" && HOME=$work/quelmo XDG_CONFIG_HOME=$work/quelmo/config \
+    XDG_RUNTIME_DIR=$work/quelmo/runtime ./quelmo --status)
+asked_at=$(date +%s.%N)
+left=$(sed -n 's/^SecondsLeft: //p' <<<"$status")
+kwh=$(sed -n 's/^KwhUsed: //p' <<<"$status")
+awk -v left="$left" -v kwh="$kwh" -v off="$off_at" -v asked="$asked_at" -v began="$started_at" '
+    function abs(x) { return x < 0 ? -x : x }
+    BEGIN {
+        expected_kwh = int((12345 + 999 / 3600 * (asked - began)) / 10) / 100
+        printf "status quelmo seconds_left_error=%.1f kwh_used_error=%.2f\n",
+            abs(left - (off - asked)), abs(kwh - expected_kwh) }'
+

@@ -217,6 +217,8 @@ signals:
     void RestoreRequested();
     // The power action is about to run.
     void SwitchingOff();
+    // No tick comes until the next moment that matters (each time the model lies down again).
+    void Sleeping();
     // The program is ending; the window goes (Exit!) or stays where it is (a session's end).
     void Ending(bool released);
 

@@ -202,6 +202,7 @@ void Model::Reschedule() {
     mAsleep = true;
     const std::int64_t lastMillis = mLastTick.utc.seconds * 1000 + mLastTick.utc.millis;
     mTicker->WakeAt(lastMillis + static_cast<std::int64_t>(ticks) * 1000 + kWakeMarginMillis);
+    emit Sleeping();
 }
 
 } // namespace quelmo

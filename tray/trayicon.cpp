@@ -123,10 +123,13 @@ void TTrayIcon::PushHint() {
 void TTrayIcon::ToolTipWanted() {
     if (OnToolTipWanted)
         OnToolTipWanted();
+    FlushHint(); // read now: the present text
+}
+
+void TTrayIcon::FlushHint() {
+    mHintTimer.stop();
     if (!mArea || mHint == mShownHint)
         return;
-    // Read now: the present text, whatever the interval.
-    mHintTimer.stop();
     mShownHint = mHint;
     mShownWording = Wording(mHint);
     mHintPushedAt = NowMillis();

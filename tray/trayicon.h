@@ -79,6 +79,9 @@ public:
     int HintInterval = 60000; // ms: with the bus's announcements of a far countdown
     // The desktop is about to show the tool tip: a SetHint from here is shown at once.
     std::function<void()> OnToolTipWanted;
+    // Gives the notification area the hint now, whatever the interval: nobody sets it again
+    // for a while (the program sleeps).
+    void FlushHint();
 
     // The icon asks to be looked at (the last minutes of a countdown).
     void SetAttention(bool attention);

@@ -213,6 +213,20 @@ TEST_F(TrayFormTest, AFarCountdownRedrawsTheToolTipOnceAMinute) {
     EXPECT_EQ(form->TrayIcon->Hint(), S().StatusText) << "the icon holds the latest";
 }
 
+TEST_F(TrayFormTest, AsleepTheToolTipIsTheSecondsWhenTheDesktopReadsIt) {
+    ownTicks = true;
+    StartAt(2026, 12, 7, 13, 0, 0);
+    form->TrayIcon->Minimize();
+    driver->RunSeconds(40); // past the thirtieth tick
+    ASSERT_TRUE(model->Asleep());
+    const QStringList given = tray.state.toolTips;
+    driver->RunSeconds(6 * 60 + 22.75); // to 13:07:02.75, after that second's tick
+    EXPECT_EQ(tray.state.toolTips, given) << "nothing wakes the program meanwhile";
+    ASSERT_TRUE(tray.state.area->onToolTipWanted);
+    tray.state.area->onToolTipWanted();
+    EXPECT_EQ(tray.state.toolTip.toStdString(), "PC will StandBy in 12:12:58 Hours");
+}
+
 TEST_F(TrayFormTest, TheWindowMakesItsIconAsTheProgramNeedsIt) {
     StartAt(2026, 12, 7, 9, 0, 0);
     EXPECT_EQ(form->TrayIcon->RestoreOn, imMouseDown);
