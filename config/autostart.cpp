@@ -1,7 +1,7 @@
 // The "Start with Windows" check box against the autostart list.
 #include "config/settings.h"
 
-#include "config/machine_registry.h"
+#include "registry/machine_registry.h"
 #include "config/paths.h"
 
 namespace quelmo {

@@ -3,7 +3,7 @@
 
 #include "config/file_utils.h"
 #include "config/paths.h"
-#include "config/xdg_folders.h"
+#include "registry/xdg_folders.h"
 #include "platform/fs_files.h"
 #include "platform/user_folders.h"
 #include "power/ascii_case.h"

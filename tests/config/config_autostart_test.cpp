@@ -1,6 +1,6 @@
 // The autostart entry: desktop-entry quoting and the registry-shaped layer over the folders.
-#include "config/desktop_entry.h"
-#include "config/machine_registry.h"
+#include "registry/desktop_entry.h"
+#include "registry/machine_registry.h"
 #include "config/paths.h"
 #include "config/settings.h"
 #include "tests/config/config_test_util.h"

@@ -1,4 +1,4 @@
-#include "config/desktop_entry.h"
+#include "registry/desktop_entry.h"
 
 #include <sstream>
 

@@ -1,7 +1,7 @@
-#include "config/machine_registry.h"
+#include "registry/machine_registry.h"
 
-#include "config/desktop_entry.h"
-#include "config/xdg_folders.h"
+#include "registry/desktop_entry.h"
+#include "registry/xdg_folders.h"
 #include "platform/fs_files.h"
 #include "power/ascii_case.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "config/xdg_folders.h"
+#include "registry/xdg_folders.h"
 
 #include "platform/user_folders.h"
 
