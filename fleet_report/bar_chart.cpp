@@ -113,8 +113,8 @@ QString BarChartSvg(const std::vector<ChartBar>& bars, const QLocale& locale) {
                 .arg(Coordinate(kLeft), Coordinate(y), Coordinate(kLeft + kPlotWidth),
                      Coordinate(kLeft - 6), Coordinate(y + 4), Html(number(value)));
     }
-    svg += QStringLiteral("<text class=\"axis\" x=\"%1\" y=\"%2\" text-anchor=\"end\">kWh</text>\n")
-               .arg(Coordinate(kLeft - 6), Coordinate(kTop - 12));
+    svg += QStringLiteral("<text class=\"axis\" x=\"%1\" y=\"%2\" text-anchor=\"end\">%3</text>\n")
+               .arg(Coordinate(kLeft - 6), Coordinate(kTop - 12), Html(Texts::tr("kWh")));
     // The legend, above the plot on the right.
     const double legendX = kLeft + kPlotWidth - 180;
     svg += QStringLiteral("<rect class=\"used\" x=\"%1\" y=\"6\" width=\"14\" height=\"14\"/>"

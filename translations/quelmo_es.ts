@@ -559,10 +559,6 @@ no admitido</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Silent after: %1 days without a report before %2 (UTC).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Every device reported in that time.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -699,6 +695,17 @@ no admitido</translation>
     </message>
     <message numerus="yes">
         <source>%n devices</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>kWh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Silent after: %n days without a report before %1 (UTC).</source>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
