@@ -711,5 +711,13 @@ wird nicht unterstützt</translation>
             <numerusform>Still nach: %n Tagen ohne Meldung vor %1 (UTC).</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Energy used</source>
+        <translation>Verbrauchte Energie</translation>
+    </message>
+    <message>
+        <source>Energy saved</source>
+        <translation>Gesparte Energie</translation>
+    </message>
 </context>
 </TS>

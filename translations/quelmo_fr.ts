@@ -711,5 +711,13 @@ non prise en charge</translation>
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>Energy used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy saved</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -714,5 +714,13 @@ nie jest obsługiwany</translation>
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>Energy used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy saved</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
