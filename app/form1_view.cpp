@@ -101,12 +101,21 @@ void TForm1::ShowStatus() {
     if (s.StatusText.isEmpty()) {
         if (!Status->text().isEmpty())
             Status->clear();
+        if (!Status->toolTip().isEmpty())
+            Status->setToolTip(QString());
         return;
     }
     const bool restyled =
         StyleStatus(Status, s.StatusGreen ? QColor(0, 255, 0) : QColor(255, 255, 255));
-    if (restyled || Status->text() != s.StatusText) {
-        Status->setText(s.StatusText);
+    // Other programs' names and reasons can make the line wider than the window: a centred line
+    // would lose both ends, so it is cut at the end and whole in the tooltip.
+    const QString shown = Status->fontMetrics().elidedText(s.StatusText, Qt::ElideRight,
+                                                           Status->contentsRect().width());
+    const QString whole = shown == s.StatusText ? QString() : s.StatusText;
+    if (Status->toolTip() != whole)
+        Status->setToolTip(whole);
+    if (restyled || Status->text() != shown) {
+        Status->setText(shown);
         // At once, as a nested loop may hold the next paint back; nobody sees a minimised one.
         if (!isMinimized())
             Status->repaint();

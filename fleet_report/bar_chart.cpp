@@ -113,16 +113,17 @@ QString BarChartSvg(const std::vector<ChartBar>& bars, const QLocale& locale) {
                 .arg(Coordinate(kLeft), Coordinate(y), Coordinate(kLeft + kPlotWidth),
                      Coordinate(kLeft - 6), Coordinate(y + 4), Html(number(value)));
     }
-    svg += QStringLiteral("<text class=\"axis\" x=\"%1\" y=\"%2\" text-anchor=\"end\">kWh</text>\n")
-               .arg(Coordinate(kLeft - 6), Coordinate(kTop - 12));
-    // The legend, above the plot on the right.
-    const double legendX = kLeft + kPlotWidth - 180;
-    svg += QStringLiteral("<rect class=\"used\" x=\"%1\" y=\"6\" width=\"14\" height=\"14\"/>"
-                          "<text class=\"legend\" x=\"%2\" y=\"18\">%3</text>"
-                          "<rect class=\"saved\" x=\"%4\" y=\"6\" width=\"14\" height=\"14\"/>"
-                          "<text class=\"legend\" x=\"%5\" y=\"18\">%6</text>\n")
-               .arg(Coordinate(legendX), Coordinate(legendX + 20), Html(Texts::tr("Used")),
-                    Coordinate(legendX + 90), Coordinate(legendX + 110), Html(Texts::tr("Saved")));
+    svg += QStringLiteral("<text class=\"axis\" x=\"%1\" y=\"%2\" text-anchor=\"end\">%3</text>\n")
+               .arg(Coordinate(kLeft - 6), Coordinate(kTop - 12), Html(Texts::tr("kWh")));
+    // The legend, above the plot on the right: one key under the other, so that the words
+    // of any language have room beside their key.
+    const double legendX = kLeft + kPlotWidth - 200;
+    svg += QStringLiteral("<rect class=\"used\" x=\"%1\" y=\"3\" width=\"12\" height=\"12\"/>"
+                          "<text class=\"legend\" x=\"%2\" y=\"14\">%3</text>"
+                          "<rect class=\"saved\" x=\"%1\" y=\"19\" width=\"12\" height=\"12\"/>"
+                          "<text class=\"legend\" x=\"%2\" y=\"30\">%4</text>\n")
+               .arg(Coordinate(legendX), Coordinate(legendX + 18), Html(Texts::tr("Energy used")),
+                    Html(Texts::tr("Energy saved")));
 
     const double slot = bars.empty() ? kPlotWidth : kPlotWidth / double(bars.size());
     const double barWidth = std::max(slot * 0.4, 0.5);

@@ -191,8 +191,9 @@ void Page::Silent() {
     const std::vector<std::uint32_t> silent = SilentDevices(f, s.end, s.silentDays);
     out += QStringLiteral("<h2 id=\"silent\">") + Html(Texts::tr("Silent devices")) +
            QStringLiteral("</h2>\n<p>");
-    out += Html(Texts::tr("Silent after: %1 days without a report before %2 (UTC).")
-                    .arg(l.toString(s.silentDays), Time(s.end)));
+    out += Html(
+        Texts::tr("Silent after: %n days without a report before %1 (UTC).", nullptr, s.silentDays)
+            .arg(Time(s.end)));
     out += u' ';
     out += Html(silent.empty() ? Texts::tr("Every device reported in that time.")
                                : Texts::tr("These did not, the most recently heard first."));

@@ -39,8 +39,12 @@ status = 0
 for path in sys.argv[1:]:
     for message in ET.parse(path).getroot().iter("message"):
         source = message.findtext("source") or ""
-        translation = message.findtext("translation") or ""
-        for fault in faults(source, translation):
-            print(f"{path}: {fault} differ: {source!r} -> {translation!r}")
-            status = 1
+        element = message.find("translation")
+        # A plural text holds one form per number class of the language, each checked alone.
+        forms = element.findall("numerusform") if message.get("numerus") == "yes" else [element]
+        for form in forms:
+            translation = form.text or ""
+            for fault in faults(source, translation):
+                print(f"{path}: {fault} differ: {source!r} -> {translation!r}")
+                status = 1
 sys.exit(status)

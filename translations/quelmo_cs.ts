@@ -352,359 +352,375 @@ není podporován</translation>
     </message>
     <message>
         <source>Access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Přístup odepřen</translation>
     </message>
     <message>
         <source>Authentication is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Je vyžadováno ověření</translation>
     </message>
     <message>
         <source>No answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpověď nepřišla včas</translation>
     </message>
     <message>
         <source>The power manager (logind) cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Správce napájení (logind) je nedostupný</translation>
     </message>
     <message>
         <source>Not supported on this PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Na tomto počítači není podporováno</translation>
     </message>
     <message>
         <source>Another shutdown or sleep is already under way</source>
-        <translation type="unfinished"></translation>
+        <translation>Již probíhá jiné vypnutí nebo uspání</translation>
     </message>
     <message>
         <source>A program is holding it back</source>
-        <translation type="unfinished"></translation>
+        <translation>Brání tomu program</translation>
     </message>
     <message>
         <source>Hibernation was refused by the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Systém odmítl hibernaci: %1</translation>
     </message>
     <message>
         <source>Power-off was refused by the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Systém odmítl vypnutí: %1</translation>
     </message>
     <message>
         <source>Standby was refused by the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Systém odmítl uspání: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ (%2)</translation>
     </message>
     <message>
         <source>PC will %1 when %2 is done</source>
-        <translation type="unfinished"></translation>
+        <translation>PC: %1 po dokončení %2</translation>
     </message>
     <message>
         <source>week of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>týden od %1</translation>
     </message>
     <message>
         <source>Energy used and saved per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Spotřebovaná a ušetřená energie po týdnech</translation>
     </message>
     <message>
         <source>Energy used and saved per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Spotřebovaná a ušetřená energie po dnech</translation>
     </message>
     <message>
         <source>From %1 to %2: %3 kWh used and %4 kWh saved in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2: celkem spotřebováno %3 kWh a ušetřeno %4 kWh.</translation>
     </message>
     <message>
         <source>Most used: %1, %2 kWh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejvyšší spotřeba: %1, %2 kWh.</translation>
     </message>
     <message>
         <source>%1: %2 kWh used, %3 kWh saved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: spotřebováno %2 kWh, ušetřeno %3 kWh</translation>
     </message>
     <message>
         <source>%1 kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kWh</translation>
     </message>
     <message>
         <source>Period: %1 to %2 (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Období: od %1 do %2 (UTC)</translation>
     </message>
     <message>
         <source>Period: from %1 (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Období: od %1 (UTC)</translation>
     </message>
     <message>
         <source>Period: up to %1 (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Období: do %1 (UTC)</translation>
     </message>
     <message>
         <source>Period: every report in the logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Období: všechna hlášení v protokolech</translation>
     </message>
     <message>
         <source>Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Součty</translation>
     </message>
     <message>
         <source>Used in the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Spotřeba v období</translation>
     </message>
     <message>
         <source>Saved in the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Úspora v období</translation>
     </message>
     <message>
         <source>Money saved in the period (at %1 per kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ušetřené peníze v období (při %1 za kWh)</translation>
     </message>
     <message>
         <source>CO₂ saved in the period (at %1 kg per kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ušetřené CO₂ v období (při %1 kg na kWh)</translation>
     </message>
     <message>
         <source>%1 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kg</translation>
     </message>
     <message>
         <source>Used, lifetime</source>
-        <translation type="unfinished"></translation>
+        <translation>Spotřeba celkem</translation>
     </message>
     <message>
         <source>Saved, lifetime</source>
-        <translation type="unfinished"></translation>
+        <translation>Úspora celkem</translation>
     </message>
     <message>
         <source>Devices that reported</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení s hlášeními</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Hlášení</translation>
     </message>
     <message>
         <source>Malformed log lines skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Přeskočené chybné řádky protokolu</translation>
     </message>
     <message>
         <source>Energy per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Energie po týdnech</translation>
     </message>
     <message>
         <source>Energy per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Energie po dnech</translation>
     </message>
     <message>
         <source>No reports in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>V tomto období nejsou žádná hlášení.</translation>
     </message>
     <message>
         <source>The chart&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Data grafu</translation>
     </message>
     <message>
         <source>Week from</source>
-        <translation type="unfinished"></translation>
+        <translation>Týden od</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Den</translation>
     </message>
     <message>
         <source>Used (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spotřeba (kWh)</translation>
     </message>
     <message>
         <source>Saved (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Úspora (kWh)</translation>
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení</translation>
     </message>
     <message>
         <source>First report (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>První hlášení (UTC)</translation>
     </message>
     <message>
         <source>Last report (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslední hlášení (UTC)</translation>
     </message>
     <message>
         <source>Used, lifetime (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spotřeba celkem (kWh)</translation>
     </message>
     <message>
         <source>Saved, lifetime (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Úspora celkem (kWh)</translation>
     </message>
     <message>
         <source>Used in the period (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spotřeba v období (kWh)</translation>
     </message>
     <message>
         <source>Saved in the period (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Úspora v období (kWh)</translation>
     </message>
     <message>
         <source>Silent devices</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Silent after: %1 days without a report before %2 (UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mlčící zařízení</translation>
     </message>
     <message>
         <source>Every device reported in that time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechna zařízení v té době poslala hlášení.</translation>
     </message>
     <message>
         <source>These did not, the most recently heard first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato hlášení neposlala; nejdříve ta, která se ozvala nejpozději.</translation>
     </message>
     <message>
         <source>Days silent</source>
-        <translation type="unfinished"></translation>
+        <translation>Dny ticha</translation>
     </message>
     <message>
         <source>Quelmo fleet report</source>
-        <translation type="unfinished"></translation>
+        <translation>Přehled flotily Quelmo</translation>
     </message>
     <message>
         <source>Made by quelmo-fleet-report on %1 (UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořil quelmo-fleet-report %1 (UTC).</translation>
     </message>
     <message>
         <source>Sums up the usage reports of a fleet of Quelmo PCs from web server logs in the combined format (plain or gzip-compressed): one row per device, then the fleet&apos;s totals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shrnuje hlášení o využití z flotily počítačů s Quelmo z protokolů webového serveru ve formátu combined (nekomprimovaných nebo komprimovaných gzipem): jeden řádek na zařízení, pak součty za flotilu.</translation>
     </message>
     <message>
         <source>Write CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypíše CSV.</translation>
     </message>
     <message>
         <source>Write a self-contained HTML page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypíše samostatnou stránku HTML.</translation>
     </message>
     <message>
         <source>Write metrics for node_exporter&apos;s textfile collector.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypíše metriky pro kolektor textfile programu node_exporter.</translation>
     </message>
     <message>
         <source>The period from DATE on (YYYY-MM-DD, or an ISO date and time; UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Období od DATE (RRRR-MM-DD nebo datum a čas ISO; UTC).</translation>
     </message>
     <message>
         <source>The period up to DATE, that day included (YYYY-MM-DD, or an ISO date and time; UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Období do DATE včetně toho dne (RRRR-MM-DD nebo datum a čas ISO; UTC).</translation>
     </message>
     <message>
         <source>Money per kWh, to value the energy saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Peníze za kWh, k ocenění ušetřené energie.</translation>
     </message>
     <message>
         <source>kg of CO₂ per kWh, for the CO₂ saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>kg CO₂ na kWh, pro ušetřené CO₂.</translation>
     </message>
     <message>
         <source>A device is silent after DAYS days without a report (default 7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení mlčí, když DAYS dní nepošle hlášení (výchozí 7).</translation>
     </message>
     <message>
         <source>Write to FILE through a temporary file that is then renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapíše do FILE přes dočasný soubor, který se pak přejmenuje.</translation>
     </message>
     <message>
         <source>Logs to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoly ke čtení.</translation>
     </message>
     <message>
         <source>no LOGFILE given (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>nezadán LOGFILE (viz --help)</translation>
     </message>
     <message>
         <source>--csv, --html and --prometheus exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv, --html a --prometheus se navzájem vylučují</translation>
     </message>
     <message>
         <source>--%1: not a date: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1: není datum: %2</translation>
     </message>
     <message>
         <source>--%1: not a number of 0 or more: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1: není číslo 0 nebo větší: %2</translation>
     </message>
     <message>
         <source>--silent-days: not a number of days: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--silent-days: není počet dní: %1</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nelze přečíst %1</translation>
     </message>
     <message numerus="yes">
         <source>%n malformed lines skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>přeskočen %n chybný řádek</numerusform>
+            <numerusform>přeskočeny %n chybné řádky</numerusform>
+            <numerusform>přeskočeno %n chybných řádků</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nelze zapsat %1</translation>
     </message>
     <message>
         <source>First seen (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Poprvé viděno (UTC)</translation>
     </message>
     <message>
         <source>Last seen (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Naposledy viděno (UTC)</translation>
     </message>
     <message>
         <source>kWh used</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh spotřebováno</translation>
     </message>
     <message>
         <source>kWh saved</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh ušetřeno</translation>
     </message>
     <message>
         <source>Period kWh used</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh spotřebováno (období)</translation>
     </message>
     <message>
         <source>Period kWh saved</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh ušetřeno (období)</translation>
     </message>
     <message>
         <source>Money saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ušetřené peníze</translation>
     </message>
     <message>
         <source>kg CO₂ saved</source>
-        <translation type="unfinished"></translation>
+        <translation>kg CO₂ ušetřeno</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Celkem</translation>
     </message>
     <message numerus="yes">
         <source>%n devices</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zařízení</numerusform>
+            <numerusform>%n zařízení</numerusform>
+            <numerusform>%n zařízení</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>kWh</source>
+        <translation>kWh</translation>
+    </message>
+    <message numerus="yes">
+        <source>Silent after: %n days without a report before %1 (UTC).</source>
+        <translation>
+            <numerusform>Mlčící: %n den bez hlášení před %1 (UTC).</numerusform>
+            <numerusform>Mlčící: %n dny bez hlášení před %1 (UTC).</numerusform>
+            <numerusform>Mlčící: %n dní bez hlášení před %1 (UTC).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Energy used</source>
+        <translation>Spotřebovaná energie</translation>
+    </message>
+    <message>
+        <source>Energy saved</source>
+        <translation>Ušetřená energie</translation>
     </message>
 </context>
 </TS>

@@ -559,10 +559,6 @@ wird nicht unterstützt</translation>
         <translation>Stille Geräte</translation>
     </message>
     <message>
-        <source>Silent after: %1 days without a report before %2 (UTC).</source>
-        <translation>Still nach: %1 Tagen ohne Meldung vor %2 (UTC).</translation>
-    </message>
-    <message>
         <source>Every device reported in that time.</source>
         <translation>Jedes Gerät hat in dieser Zeit gemeldet.</translation>
     </message>
@@ -703,6 +699,25 @@ wird nicht unterstützt</translation>
             <numerusform>%n Gerät</numerusform>
             <numerusform>%n Geräte</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>kWh</source>
+        <translation>kWh</translation>
+    </message>
+    <message numerus="yes">
+        <source>Silent after: %n days without a report before %1 (UTC).</source>
+        <translation>
+            <numerusform>Still nach: %n Tag ohne Meldung vor %1 (UTC).</numerusform>
+            <numerusform>Still nach: %n Tagen ohne Meldung vor %1 (UTC).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Energy used</source>
+        <translation>Verbrauchte Energie</translation>
+    </message>
+    <message>
+        <source>Energy saved</source>
+        <translation>Gesparte Energie</translation>
     </message>
 </context>
 </TS>

@@ -352,357 +352,372 @@ no admitido</translation>
     </message>
     <message>
         <source>Access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso denegado</translation>
     </message>
     <message>
         <source>Authentication is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Se requiere autenticación</translation>
     </message>
     <message>
         <source>No answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin respuesta a tiempo</translation>
     </message>
     <message>
         <source>The power manager (logind) cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede contactar con el gestor de energía (logind)</translation>
     </message>
     <message>
         <source>Not supported on this PC</source>
-        <translation type="unfinished"></translation>
+        <translation>No se admite en este PC</translation>
     </message>
     <message>
         <source>Another shutdown or sleep is already under way</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay otro apagado o reposo en curso</translation>
     </message>
     <message>
         <source>A program is holding it back</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programa lo impide</translation>
     </message>
     <message>
         <source>Hibernation was refused by the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema rechazó la hibernación: %1</translation>
     </message>
     <message>
         <source>Power-off was refused by the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema rechazó el apagado: %1</translation>
     </message>
     <message>
         <source>Standby was refused by the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema rechazó el reposo: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» (%2)</translation>
     </message>
     <message>
         <source>PC will %1 when %2 is done</source>
-        <translation type="unfinished"></translation>
+        <translation>PC: %1 cuando %2 termine</translation>
     </message>
     <message>
         <source>week of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>semana del %1</translation>
     </message>
     <message>
         <source>Energy used and saved per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Energía consumida y ahorrada por semana</translation>
     </message>
     <message>
         <source>Energy used and saved per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Energía consumida y ahorrada por día</translation>
     </message>
     <message>
         <source>From %1 to %2: %3 kWh used and %4 kWh saved in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2: %3 kWh consumidos y %4 kWh ahorrados en total.</translation>
     </message>
     <message>
         <source>Most used: %1, %2 kWh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayor consumo: %1, %2 kWh.</translation>
     </message>
     <message>
         <source>%1: %2 kWh used, %3 kWh saved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 kWh consumidos, %3 kWh ahorrados</translation>
     </message>
     <message>
         <source>%1 kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kWh</translation>
     </message>
     <message>
         <source>Period: %1 to %2 (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo: del %1 al %2 (UTC)</translation>
     </message>
     <message>
         <source>Period: from %1 (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo: desde el %1 (UTC)</translation>
     </message>
     <message>
         <source>Period: up to %1 (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo: hasta el %1 (UTC)</translation>
     </message>
     <message>
         <source>Period: every report in the logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo: todos los informes de los registros</translation>
     </message>
     <message>
         <source>Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totales</translation>
     </message>
     <message>
         <source>Used in the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumido en el periodo</translation>
     </message>
     <message>
         <source>Saved in the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorrado en el periodo</translation>
     </message>
     <message>
         <source>Money saved in the period (at %1 per kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero ahorrado en el periodo (a %1 por kWh)</translation>
     </message>
     <message>
         <source>CO₂ saved in the period (at %1 kg per kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>CO₂ evitado en el periodo (a %1 kg por kWh)</translation>
     </message>
     <message>
         <source>%1 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kg</translation>
     </message>
     <message>
         <source>Used, lifetime</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumido en total</translation>
     </message>
     <message>
         <source>Saved, lifetime</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorrado en total</translation>
     </message>
     <message>
         <source>Devices that reported</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos con informes</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Informes</translation>
     </message>
     <message>
         <source>Malformed log lines skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas de registro mal formadas omitidas</translation>
     </message>
     <message>
         <source>Energy per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Energía por semana</translation>
     </message>
     <message>
         <source>Energy per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Energía por día</translation>
     </message>
     <message>
         <source>No reports in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay informes en este periodo.</translation>
     </message>
     <message>
         <source>The chart&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Las cifras del gráfico</translation>
     </message>
     <message>
         <source>Week from</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana del</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día</translation>
     </message>
     <message>
         <source>Used (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumido (kWh)</translation>
     </message>
     <message>
         <source>Saved (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorrado (kWh)</translation>
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <source>First report (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer informe (UTC)</translation>
     </message>
     <message>
         <source>Last report (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Último informe (UTC)</translation>
     </message>
     <message>
         <source>Used, lifetime (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumido en total (kWh)</translation>
     </message>
     <message>
         <source>Saved, lifetime (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorrado en total (kWh)</translation>
     </message>
     <message>
         <source>Used in the period (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumido en el periodo (kWh)</translation>
     </message>
     <message>
         <source>Saved in the period (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorrado en el periodo (kWh)</translation>
     </message>
     <message>
         <source>Silent devices</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Silent after: %1 days without a report before %2 (UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos silenciosos</translation>
     </message>
     <message>
         <source>Every device reported in that time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los dispositivos enviaron informes en ese tiempo.</translation>
     </message>
     <message>
         <source>These did not, the most recently heard first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos no enviaron informes; primero, los que informaron más recientemente.</translation>
     </message>
     <message>
         <source>Days silent</source>
-        <translation type="unfinished"></translation>
+        <translation>Días en silencio</translation>
     </message>
     <message>
         <source>Quelmo fleet report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de la flota Quelmo</translation>
     </message>
     <message>
         <source>Made by quelmo-fleet-report on %1 (UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Generado por quelmo-fleet-report el %1 (UTC).</translation>
     </message>
     <message>
         <source>Sums up the usage reports of a fleet of Quelmo PCs from web server logs in the combined format (plain or gzip-compressed): one row per device, then the fleet&apos;s totals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resume los informes de uso de una flota de PC con Quelmo a partir de registros de servidor web en formato combined (sin comprimir o comprimidos con gzip): una fila por dispositivo y después los totales de la flota.</translation>
     </message>
     <message>
         <source>Write CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir CSV.</translation>
     </message>
     <message>
         <source>Write a self-contained HTML page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir una página HTML autónoma.</translation>
     </message>
     <message>
         <source>Write metrics for node_exporter&apos;s textfile collector.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir métricas para el recopilador textfile de node_exporter.</translation>
     </message>
     <message>
         <source>The period from DATE on (YYYY-MM-DD, or an ISO date and time; UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>El periodo desde DATE (AAAA-MM-DD, o fecha y hora ISO; UTC).</translation>
     </message>
     <message>
         <source>The period up to DATE, that day included (YYYY-MM-DD, or an ISO date and time; UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>El periodo hasta DATE, ese día incluido (AAAA-MM-DD, o fecha y hora ISO; UTC).</translation>
     </message>
     <message>
         <source>Money per kWh, to value the energy saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero por kWh, para valorar la energía ahorrada.</translation>
     </message>
     <message>
         <source>kg of CO₂ per kWh, for the CO₂ saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>kg de CO₂ por kWh, para el CO₂ evitado.</translation>
     </message>
     <message>
         <source>A device is silent after DAYS days without a report (default 7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dispositivo está en silencio tras DAYS días sin informes (predeterminado: 7).</translation>
     </message>
     <message>
         <source>Write to FILE through a temporary file that is then renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir en FILE a través de un archivo temporal que luego se renombra.</translation>
     </message>
     <message>
         <source>Logs to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros que leer.</translation>
     </message>
     <message>
         <source>no LOGFILE given (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ningún LOGFILE (consulte --help)</translation>
     </message>
     <message>
         <source>--csv, --html and --prometheus exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv, --html y --prometheus se excluyen entre sí</translation>
     </message>
     <message>
         <source>--%1: not a date: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1: no es una fecha: %2</translation>
     </message>
     <message>
         <source>--%1: not a number of 0 or more: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1: no es un número igual o mayor que 0: %2</translation>
     </message>
     <message>
         <source>--silent-days: not a number of days: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--silent-days: no es un número de días: %1</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer %1</translation>
     </message>
     <message numerus="yes">
         <source>%n malformed lines skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n línea mal formada omitida</numerusform>
+            <numerusform>%n líneas mal formadas omitidas</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir %1</translation>
     </message>
     <message>
         <source>First seen (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Visto por primera vez (UTC)</translation>
     </message>
     <message>
         <source>Last seen (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Visto por última vez (UTC)</translation>
     </message>
     <message>
         <source>kWh used</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh consumidos</translation>
     </message>
     <message>
         <source>kWh saved</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh ahorrados</translation>
     </message>
     <message>
         <source>Period kWh used</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh consumidos (periodo)</translation>
     </message>
     <message>
         <source>Period kWh saved</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh ahorrados (periodo)</translation>
     </message>
     <message>
         <source>Money saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero ahorrado</translation>
     </message>
     <message>
         <source>kg CO₂ saved</source>
-        <translation type="unfinished"></translation>
+        <translation>kg CO₂ evitados</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message numerus="yes">
         <source>%n devices</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dispositivo</numerusform>
+            <numerusform>%n dispositivos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>kWh</source>
+        <translation>kWh</translation>
+    </message>
+    <message numerus="yes">
+        <source>Silent after: %n days without a report before %1 (UTC).</source>
+        <translation>
+            <numerusform>Silenciosos: sin informes durante %n día antes del %1 (UTC).</numerusform>
+            <numerusform>Silenciosos: sin informes durante %n días antes del %1 (UTC).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Energy used</source>
+        <translation>Energía consumida</translation>
+    </message>
+    <message>
+        <source>Energy saved</source>
+        <translation>Energía ahorrada</translation>
     </message>
 </context>
 </TS>

@@ -352,357 +352,372 @@ non prise en charge</translation>
     </message>
     <message>
         <source>Access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès refusé</translation>
     </message>
     <message>
         <source>Authentication is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Une authentification est requise</translation>
     </message>
     <message>
         <source>No answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de réponse à temps</translation>
     </message>
     <message>
         <source>The power manager (logind) cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Le gestionnaire d&apos;énergie (logind) est injoignable</translation>
     </message>
     <message>
         <source>Not supported on this PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pris en charge sur ce PC</translation>
     </message>
     <message>
         <source>Another shutdown or sleep is already under way</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre extinction ou mise en veille est déjà en cours</translation>
     </message>
     <message>
         <source>A program is holding it back</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programme l&apos;en empêche</translation>
     </message>
     <message>
         <source>Hibernation was refused by the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système a refusé l&apos;hibernation&#xa0;: %1</translation>
     </message>
     <message>
         <source>Power-off was refused by the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système a refusé l&apos;extinction&#xa0;: %1</translation>
     </message>
     <message>
         <source>Standby was refused by the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système a refusé la mise en veille&#xa0;: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» (%2)</translation>
     </message>
     <message>
         <source>PC will %1 when %2 is done</source>
-        <translation type="unfinished"></translation>
+        <translation>PC&#xa0;: %1 à la fin de %2</translation>
     </message>
     <message>
         <source>week of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>semaine du %1</translation>
     </message>
     <message>
         <source>Energy used and saved per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Énergie consommée et économisée par semaine</translation>
     </message>
     <message>
         <source>Energy used and saved per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Énergie consommée et économisée par jour</translation>
     </message>
     <message>
         <source>From %1 to %2: %3 kWh used and %4 kWh saved in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2&#xa0;: %3&#xa0;kWh consommés et %4&#xa0;kWh économisés au total.</translation>
     </message>
     <message>
         <source>Most used: %1, %2 kWh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation la plus forte&#xa0;: %1, %2&#xa0;kWh.</translation>
     </message>
     <message>
         <source>%1: %2 kWh used, %3 kWh saved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2&#xa0;kWh consommés, %3&#xa0;kWh économisés</translation>
     </message>
     <message>
         <source>%1 kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;kWh</translation>
     </message>
     <message>
         <source>Period: %1 to %2 (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Période&#xa0;: du %1 au %2 (UTC)</translation>
     </message>
     <message>
         <source>Period: from %1 (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Période&#xa0;: à partir du %1 (UTC)</translation>
     </message>
     <message>
         <source>Period: up to %1 (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Période&#xa0;: jusqu&apos;au %1 (UTC)</translation>
     </message>
     <message>
         <source>Period: every report in the logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Période&#xa0;: tous les rapports des journaux</translation>
     </message>
     <message>
         <source>Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaux</translation>
     </message>
     <message>
         <source>Used in the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommé sur la période</translation>
     </message>
     <message>
         <source>Saved in the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Économisé sur la période</translation>
     </message>
     <message>
         <source>Money saved in the period (at %1 per kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant économisé sur la période (à %1 par kWh)</translation>
     </message>
     <message>
         <source>CO₂ saved in the period (at %1 kg per kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>CO₂ évité sur la période (à %1&#xa0;kg par kWh)</translation>
     </message>
     <message>
         <source>%1 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;kg</translation>
     </message>
     <message>
         <source>Used, lifetime</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommé au total</translation>
     </message>
     <message>
         <source>Saved, lifetime</source>
-        <translation type="unfinished"></translation>
+        <translation>Économisé au total</translation>
     </message>
     <message>
         <source>Devices that reported</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils ayant envoyé un rapport</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <source>Malformed log lines skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes de journal mal formées ignorées</translation>
     </message>
     <message>
         <source>Energy per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Énergie par semaine</translation>
     </message>
     <message>
         <source>Energy per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Énergie par jour</translation>
     </message>
     <message>
         <source>No reports in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun rapport sur cette période.</translation>
     </message>
     <message>
         <source>The chart&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chiffres du graphique</translation>
     </message>
     <message>
         <source>Week from</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine du</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
     <message>
         <source>Used (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommé (kWh)</translation>
     </message>
     <message>
         <source>Saved (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Économisé (kWh)</translation>
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil</translation>
     </message>
     <message>
         <source>First report (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier rapport (UTC)</translation>
     </message>
     <message>
         <source>Last report (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier rapport (UTC)</translation>
     </message>
     <message>
         <source>Used, lifetime (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommé au total (kWh)</translation>
     </message>
     <message>
         <source>Saved, lifetime (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Économisé au total (kWh)</translation>
     </message>
     <message>
         <source>Used in the period (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommé sur la période (kWh)</translation>
     </message>
     <message>
         <source>Saved in the period (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Économisé sur la période (kWh)</translation>
     </message>
     <message>
         <source>Silent devices</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Silent after: %1 days without a report before %2 (UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils silencieux</translation>
     </message>
     <message>
         <source>Every device reported in that time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les appareils ont envoyé un rapport dans ce délai.</translation>
     </message>
     <message>
         <source>These did not, the most recently heard first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceux-ci n&apos;en ont pas envoyé, du plus récemment entendu au plus ancien.</translation>
     </message>
     <message>
         <source>Days silent</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours de silence</translation>
     </message>
     <message>
         <source>Quelmo fleet report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport du parc Quelmo</translation>
     </message>
     <message>
         <source>Made by quelmo-fleet-report on %1 (UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Créé par quelmo-fleet-report le %1 (UTC).</translation>
     </message>
     <message>
         <source>Sums up the usage reports of a fleet of Quelmo PCs from web server logs in the combined format (plain or gzip-compressed): one row per device, then the fleet&apos;s totals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Résume les rapports d&apos;utilisation d&apos;un parc de PC Quelmo à partir de journaux de serveur web au format combined (bruts ou compressés avec gzip)&#xa0;: une ligne par appareil, puis les totaux du parc.</translation>
     </message>
     <message>
         <source>Write CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire au format CSV.</translation>
     </message>
     <message>
         <source>Write a self-contained HTML page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire une page HTML autonome.</translation>
     </message>
     <message>
         <source>Write metrics for node_exporter&apos;s textfile collector.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire des métriques pour le collecteur textfile de node_exporter.</translation>
     </message>
     <message>
         <source>The period from DATE on (YYYY-MM-DD, or an ISO date and time; UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>La période à partir de DATE (AAAA-MM-JJ, ou date et heure ISO&#xa0;; UTC).</translation>
     </message>
     <message>
         <source>The period up to DATE, that day included (YYYY-MM-DD, or an ISO date and time; UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>La période jusqu&apos;à DATE, ce jour compris (AAAA-MM-JJ, ou date et heure ISO&#xa0;; UTC).</translation>
     </message>
     <message>
         <source>Money per kWh, to value the energy saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant par kWh, pour chiffrer l&apos;énergie économisée.</translation>
     </message>
     <message>
         <source>kg of CO₂ per kWh, for the CO₂ saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>kg de CO₂ par kWh, pour le CO₂ évité.</translation>
     </message>
     <message>
         <source>A device is silent after DAYS days without a report (default 7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un appareil est silencieux après DAYS jours sans rapport (7 par défaut).</translation>
     </message>
     <message>
         <source>Write to FILE through a temporary file that is then renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire dans FILE via un fichier temporaire ensuite renommé.</translation>
     </message>
     <message>
         <source>Logs to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaux à lire.</translation>
     </message>
     <message>
         <source>no LOGFILE given (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun LOGFILE indiqué (voir --help)</translation>
     </message>
     <message>
         <source>--csv, --html and --prometheus exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv, --html et --prometheus s&apos;excluent mutuellement</translation>
     </message>
     <message>
         <source>--%1: not a date: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1&#xa0;: date non valide&#xa0;: %2</translation>
     </message>
     <message>
         <source>--%1: not a number of 0 or more: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1&#xa0;: pas un nombre positif ou nul&#xa0;: %2</translation>
     </message>
     <message>
         <source>--silent-days: not a number of days: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--silent-days&#xa0;: pas un nombre de jours&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1</translation>
     </message>
     <message numerus="yes">
         <source>%n malformed lines skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne mal formée ignorée</numerusform>
+            <numerusform>%n lignes mal formées ignorées</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire %1</translation>
     </message>
     <message>
         <source>First seen (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vu la première fois (UTC)</translation>
     </message>
     <message>
         <source>Last seen (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vu la dernière fois (UTC)</translation>
     </message>
     <message>
         <source>kWh used</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh consommés</translation>
     </message>
     <message>
         <source>kWh saved</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh économisés</translation>
     </message>
     <message>
         <source>Period kWh used</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh consommés (période)</translation>
     </message>
     <message>
         <source>Period kWh saved</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh économisés (période)</translation>
     </message>
     <message>
         <source>Money saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant économisé</translation>
     </message>
     <message>
         <source>kg CO₂ saved</source>
-        <translation type="unfinished"></translation>
+        <translation>kg CO₂ évités</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message numerus="yes">
         <source>%n devices</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n appareil</numerusform>
+            <numerusform>%n appareils</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>kWh</source>
+        <translation>kWh</translation>
+    </message>
+    <message numerus="yes">
+        <source>Silent after: %n days without a report before %1 (UTC).</source>
+        <translation>
+            <numerusform>Silencieux&#xa0;: aucun rapport pendant %n jour avant le %1 (UTC).</numerusform>
+            <numerusform>Silencieux&#xa0;: aucun rapport pendant %n jours avant le %1 (UTC).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Energy used</source>
+        <translation>Énergie consommée</translation>
+    </message>
+    <message>
+        <source>Energy saved</source>
+        <translation>Énergie économisée</translation>
     </message>
 </context>
 </TS>

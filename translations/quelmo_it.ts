@@ -352,357 +352,372 @@ non supportato</translation>
     </message>
     <message>
         <source>Access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso negato</translation>
     </message>
     <message>
         <source>Authentication is required</source>
-        <translation type="unfinished"></translation>
+        <translation>È richiesta l&apos;autenticazione</translation>
     </message>
     <message>
         <source>No answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna risposta in tempo</translation>
     </message>
     <message>
         <source>The power manager (logind) cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Il gestore dell&apos;alimentazione (logind) non è raggiungibile</translation>
     </message>
     <message>
         <source>Not supported on this PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Non supportato su questo PC</translation>
     </message>
     <message>
         <source>Another shutdown or sleep is already under way</source>
-        <translation type="unfinished"></translation>
+        <translation>È già in corso un altro spegnimento o sospensione</translation>
     </message>
     <message>
         <source>A program is holding it back</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programma lo impedisce</translation>
     </message>
     <message>
         <source>Hibernation was refused by the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sistema ha rifiutato l&apos;ibernazione: %1</translation>
     </message>
     <message>
         <source>Power-off was refused by the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sistema ha rifiutato lo spegnimento: %1</translation>
     </message>
     <message>
         <source>Standby was refused by the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sistema ha rifiutato la sospensione: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» (%2)</translation>
     </message>
     <message>
         <source>PC will %1 when %2 is done</source>
-        <translation type="unfinished"></translation>
+        <translation>PC: %1 al termine di %2</translation>
     </message>
     <message>
         <source>week of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>settimana del %1</translation>
     </message>
     <message>
         <source>Energy used and saved per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Energia consumata e risparmiata a settimana</translation>
     </message>
     <message>
         <source>Energy used and saved per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Energia consumata e risparmiata al giorno</translation>
     </message>
     <message>
         <source>From %1 to %2: %3 kWh used and %4 kWh saved in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2: %3 kWh consumati e %4 kWh risparmiati in totale.</translation>
     </message>
     <message>
         <source>Most used: %1, %2 kWh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo maggiore: %1, %2 kWh.</translation>
     </message>
     <message>
         <source>%1: %2 kWh used, %3 kWh saved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 kWh consumati, %3 kWh risparmiati</translation>
     </message>
     <message>
         <source>%1 kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kWh</translation>
     </message>
     <message>
         <source>Period: %1 to %2 (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo: dal %1 al %2 (UTC)</translation>
     </message>
     <message>
         <source>Period: from %1 (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo: dal %1 (UTC)</translation>
     </message>
     <message>
         <source>Period: up to %1 (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo: fino al %1 (UTC)</translation>
     </message>
     <message>
         <source>Period: every report in the logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo: tutti i rapporti nei log</translation>
     </message>
     <message>
         <source>Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totali</translation>
     </message>
     <message>
         <source>Used in the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo nel periodo</translation>
     </message>
     <message>
         <source>Saved in the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Risparmio nel periodo</translation>
     </message>
     <message>
         <source>Money saved in the period (at %1 per kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Denaro risparmiato nel periodo (a %1 per kWh)</translation>
     </message>
     <message>
         <source>CO₂ saved in the period (at %1 kg per kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>CO₂ evitata nel periodo (a %1 kg per kWh)</translation>
     </message>
     <message>
         <source>%1 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kg</translation>
     </message>
     <message>
         <source>Used, lifetime</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo totale</translation>
     </message>
     <message>
         <source>Saved, lifetime</source>
-        <translation type="unfinished"></translation>
+        <translation>Risparmio totale</translation>
     </message>
     <message>
         <source>Devices that reported</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivi che hanno inviato rapporti</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporti</translation>
     </message>
     <message>
         <source>Malformed log lines skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe di log non valide ignorate</translation>
     </message>
     <message>
         <source>Energy per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Energia a settimana</translation>
     </message>
     <message>
         <source>Energy per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Energia al giorno</translation>
     </message>
     <message>
         <source>No reports in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun rapporto in questo periodo.</translation>
     </message>
     <message>
         <source>The chart&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>I dati del grafico</translation>
     </message>
     <message>
         <source>Week from</source>
-        <translation type="unfinished"></translation>
+        <translation>Settimana del</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno</translation>
     </message>
     <message>
         <source>Used (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo (kWh)</translation>
     </message>
     <message>
         <source>Saved (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Risparmio (kWh)</translation>
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivi</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <source>First report (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo rapporto (UTC)</translation>
     </message>
     <message>
         <source>Last report (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo rapporto (UTC)</translation>
     </message>
     <message>
         <source>Used, lifetime (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo totale (kWh)</translation>
     </message>
     <message>
         <source>Saved, lifetime (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Risparmio totale (kWh)</translation>
     </message>
     <message>
         <source>Used in the period (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo nel periodo (kWh)</translation>
     </message>
     <message>
         <source>Saved in the period (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Risparmio nel periodo (kWh)</translation>
     </message>
     <message>
         <source>Silent devices</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Silent after: %1 days without a report before %2 (UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivi silenziosi</translation>
     </message>
     <message>
         <source>Every device reported in that time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i dispositivi hanno inviato rapporti in quel periodo.</translation>
     </message>
     <message>
         <source>These did not, the most recently heard first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questi non ne hanno inviati; prima quelli sentiti più di recente.</translation>
     </message>
     <message>
         <source>Days silent</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni di silenzio</translation>
     </message>
     <message>
         <source>Quelmo fleet report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporto sul parco Quelmo</translation>
     </message>
     <message>
         <source>Made by quelmo-fleet-report on %1 (UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Creato da quelmo-fleet-report il %1 (UTC).</translation>
     </message>
     <message>
         <source>Sums up the usage reports of a fleet of Quelmo PCs from web server logs in the combined format (plain or gzip-compressed): one row per device, then the fleet&apos;s totals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riassume i rapporti di utilizzo di un parco di PC con Quelmo dai log di un server web in formato combined (non compressi o compressi con gzip): una riga per dispositivo, poi i totali del parco.</translation>
     </message>
     <message>
         <source>Write CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive in formato CSV.</translation>
     </message>
     <message>
         <source>Write a self-contained HTML page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive una pagina HTML autonoma.</translation>
     </message>
     <message>
         <source>Write metrics for node_exporter&apos;s textfile collector.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive metriche per il collettore textfile di node_exporter.</translation>
     </message>
     <message>
         <source>The period from DATE on (YYYY-MM-DD, or an ISO date and time; UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il periodo a partire da DATE (AAAA-MM-GG, o data e ora ISO; UTC).</translation>
     </message>
     <message>
         <source>The period up to DATE, that day included (YYYY-MM-DD, or an ISO date and time; UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il periodo fino a DATE, quel giorno compreso (AAAA-MM-GG, o data e ora ISO; UTC).</translation>
     </message>
     <message>
         <source>Money per kWh, to value the energy saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importo per kWh, per dare un valore all&apos;energia risparmiata.</translation>
     </message>
     <message>
         <source>kg of CO₂ per kWh, for the CO₂ saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>kg di CO₂ per kWh, per la CO₂ evitata.</translation>
     </message>
     <message>
         <source>A device is silent after DAYS days without a report (default 7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dispositivo è silenzioso dopo DAYS giorni senza rapporti (predefinito 7).</translation>
     </message>
     <message>
         <source>Write to FILE through a temporary file that is then renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive in FILE tramite un file temporaneo poi rinominato.</translation>
     </message>
     <message>
         <source>Logs to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Log da leggere.</translation>
     </message>
     <message>
         <source>no LOGFILE given (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun LOGFILE indicato (vedere --help)</translation>
     </message>
     <message>
         <source>--csv, --html and --prometheus exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv, --html e --prometheus si escludono a vicenda</translation>
     </message>
     <message>
         <source>--%1: not a date: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1: non è una data: %2</translation>
     </message>
     <message>
         <source>--%1: not a number of 0 or more: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1: non è un numero maggiore o uguale a 0: %2</translation>
     </message>
     <message>
         <source>--silent-days: not a number of days: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--silent-days: non è un numero di giorni: %1</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere %1</translation>
     </message>
     <message numerus="yes">
         <source>%n malformed lines skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n riga non valida ignorata</numerusform>
+            <numerusform>%n righe non valide ignorate</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere %1</translation>
     </message>
     <message>
         <source>First seen (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo contatto (UTC)</translation>
     </message>
     <message>
         <source>Last seen (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo contatto (UTC)</translation>
     </message>
     <message>
         <source>kWh used</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh consumati</translation>
     </message>
     <message>
         <source>kWh saved</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh risparmiati</translation>
     </message>
     <message>
         <source>Period kWh used</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh consumati (periodo)</translation>
     </message>
     <message>
         <source>Period kWh saved</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh risparmiati (periodo)</translation>
     </message>
     <message>
         <source>Money saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Denaro risparmiato</translation>
     </message>
     <message>
         <source>kg CO₂ saved</source>
-        <translation type="unfinished"></translation>
+        <translation>kg CO₂ evitati</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale</translation>
     </message>
     <message numerus="yes">
         <source>%n devices</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dispositivo</numerusform>
+            <numerusform>%n dispositivi</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>kWh</source>
+        <translation>kWh</translation>
+    </message>
+    <message numerus="yes">
+        <source>Silent after: %n days without a report before %1 (UTC).</source>
+        <translation>
+            <numerusform>Silenziosi: nessun rapporto per %n giorno prima del %1 (UTC).</numerusform>
+            <numerusform>Silenziosi: nessun rapporto per %n giorni prima del %1 (UTC).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Energy used</source>
+        <translation>Energia consumata</translation>
+    </message>
+    <message>
+        <source>Energy saved</source>
+        <translation>Energia risparmiata</translation>
     </message>
 </context>
 </TS>

@@ -352,357 +352,372 @@ wordt niet ondersteund</translation>
     </message>
     <message>
         <source>Access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Toegang geweigerd</translation>
     </message>
     <message>
         <source>Authentication is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Authenticatie is vereist</translation>
     </message>
     <message>
         <source>No answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen tijdig antwoord</translation>
     </message>
     <message>
         <source>The power manager (logind) cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Het energiebeheer (logind) is niet bereikbaar</translation>
     </message>
     <message>
         <source>Not supported on this PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet ondersteund op deze pc</translation>
     </message>
     <message>
         <source>Another shutdown or sleep is already under way</source>
-        <translation type="unfinished"></translation>
+        <translation>Er loopt al een andere uitschakeling of standby</translation>
     </message>
     <message>
         <source>A program is holding it back</source>
-        <translation type="unfinished"></translation>
+        <translation>Een programma houdt het tegen</translation>
     </message>
     <message>
         <source>Hibernation was refused by the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het systeem heeft de winterslaap geweigerd: %1</translation>
     </message>
     <message>
         <source>Power-off was refused by the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het systeem heeft het uitschakelen geweigerd: %1</translation>
     </message>
     <message>
         <source>Standby was refused by the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het systeem heeft de standby geweigerd: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” (%2)</translation>
     </message>
     <message>
         <source>PC will %1 when %2 is done</source>
-        <translation type="unfinished"></translation>
+        <translation>PC: %1 zodra %2 klaar is</translation>
     </message>
     <message>
         <source>week of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>week van %1</translation>
     </message>
     <message>
         <source>Energy used and saved per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbruikte en bespaarde energie per week</translation>
     </message>
     <message>
         <source>Energy used and saved per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbruikte en bespaarde energie per dag</translation>
     </message>
     <message>
         <source>From %1 to %2: %3 kWh used and %4 kWh saved in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2: in totaal %3 kWh verbruikt en %4 kWh bespaard.</translation>
     </message>
     <message>
         <source>Most used: %1, %2 kWh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogste verbruik: %1, %2 kWh.</translation>
     </message>
     <message>
         <source>%1: %2 kWh used, %3 kWh saved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 kWh verbruikt, %3 kWh bespaard</translation>
     </message>
     <message>
         <source>%1 kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kWh</translation>
     </message>
     <message>
         <source>Period: %1 to %2 (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode: %1 tot en met %2 (UTC)</translation>
     </message>
     <message>
         <source>Period: from %1 (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode: vanaf %1 (UTC)</translation>
     </message>
     <message>
         <source>Period: up to %1 (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode: tot en met %1 (UTC)</translation>
     </message>
     <message>
         <source>Period: every report in the logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode: alle meldingen in de logboeken</translation>
     </message>
     <message>
         <source>Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totalen</translation>
     </message>
     <message>
         <source>Used in the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbruikt in de periode</translation>
     </message>
     <message>
         <source>Saved in the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Bespaard in de periode</translation>
     </message>
     <message>
         <source>Money saved in the period (at %1 per kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bespaarde kosten in de periode (bij %1 per kWh)</translation>
     </message>
     <message>
         <source>CO₂ saved in the period (at %1 kg per kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bespaarde CO₂ in de periode (bij %1 kg per kWh)</translation>
     </message>
     <message>
         <source>%1 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kg</translation>
     </message>
     <message>
         <source>Used, lifetime</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbruikt, totaal</translation>
     </message>
     <message>
         <source>Saved, lifetime</source>
-        <translation type="unfinished"></translation>
+        <translation>Bespaard, totaal</translation>
     </message>
     <message>
         <source>Devices that reported</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparaten met meldingen</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldingen</translation>
     </message>
     <message>
         <source>Malformed log lines skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Overgeslagen onjuiste logregels</translation>
     </message>
     <message>
         <source>Energy per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Energie per week</translation>
     </message>
     <message>
         <source>Energy per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Energie per dag</translation>
     </message>
     <message>
         <source>No reports in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen meldingen in deze periode.</translation>
     </message>
     <message>
         <source>The chart&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>De cijfers van de grafiek</translation>
     </message>
     <message>
         <source>Week from</source>
-        <translation type="unfinished"></translation>
+        <translation>Week vanaf</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag</translation>
     </message>
     <message>
         <source>Used (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbruikt (kWh)</translation>
     </message>
     <message>
         <source>Saved (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bespaard (kWh)</translation>
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparaten</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparaat</translation>
     </message>
     <message>
         <source>First report (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste melding (UTC)</translation>
     </message>
     <message>
         <source>Last report (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste melding (UTC)</translation>
     </message>
     <message>
         <source>Used, lifetime (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbruikt, totaal (kWh)</translation>
     </message>
     <message>
         <source>Saved, lifetime (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bespaard, totaal (kWh)</translation>
     </message>
     <message>
         <source>Used in the period (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbruikt in de periode (kWh)</translation>
     </message>
     <message>
         <source>Saved in the period (kWh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bespaard in de periode (kWh)</translation>
     </message>
     <message>
         <source>Silent devices</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Silent after: %1 days without a report before %2 (UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Stille apparaten</translation>
     </message>
     <message>
         <source>Every device reported in that time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle apparaten hebben in die tijd een melding gestuurd.</translation>
     </message>
     <message>
         <source>These did not, the most recently heard first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze hebben niets gemeld; de meest recent gehoorde eerst.</translation>
     </message>
     <message>
         <source>Days silent</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagen stil</translation>
     </message>
     <message>
         <source>Quelmo fleet report</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelmo-vlootrapport</translation>
     </message>
     <message>
         <source>Made by quelmo-fleet-report on %1 (UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemaakt door quelmo-fleet-report op %1 (UTC).</translation>
     </message>
     <message>
         <source>Sums up the usage reports of a fleet of Quelmo PCs from web server logs in the combined format (plain or gzip-compressed): one row per device, then the fleet&apos;s totals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vat de gebruiksmeldingen van een vloot Quelmo-pc&apos;s samen uit webserverlogboeken in het combined-formaat (ongecomprimeerd of met gzip gecomprimeerd): één regel per apparaat, daarna de totalen van de vloot.</translation>
     </message>
     <message>
         <source>Write CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV schrijven.</translation>
     </message>
     <message>
         <source>Write a self-contained HTML page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een zelfstandige HTML-pagina schrijven.</translation>
     </message>
     <message>
         <source>Write metrics for node_exporter&apos;s textfile collector.</source>
-        <translation type="unfinished"></translation>
+        <translation>Metrieken schrijven voor de textfile-collector van node_exporter.</translation>
     </message>
     <message>
         <source>The period from DATE on (YYYY-MM-DD, or an ISO date and time; UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>De periode vanaf DATE (JJJJ-MM-DD, of een ISO-datum met tijd; UTC).</translation>
     </message>
     <message>
         <source>The period up to DATE, that day included (YYYY-MM-DD, or an ISO date and time; UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>De periode tot en met DATE, die dag inbegrepen (JJJJ-MM-DD, of een ISO-datum met tijd; UTC).</translation>
     </message>
     <message>
         <source>Money per kWh, to value the energy saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geld per kWh, om de bespaarde energie in geld uit te drukken.</translation>
     </message>
     <message>
         <source>kg of CO₂ per kWh, for the CO₂ saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>kg CO₂ per kWh, voor de bespaarde CO₂.</translation>
     </message>
     <message>
         <source>A device is silent after DAYS days without a report (default 7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Een apparaat is stil na DAYS dagen zonder melding (standaard 7).</translation>
     </message>
     <message>
         <source>Write to FILE through a temporary file that is then renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar FILE schrijven via een tijdelijk bestand dat daarna wordt hernoemd.</translation>
     </message>
     <message>
         <source>Logs to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Te lezen logboeken.</translation>
     </message>
     <message>
         <source>no LOGFILE given (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>geen LOGFILE opgegeven (zie --help)</translation>
     </message>
     <message>
         <source>--csv, --html and --prometheus exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv, --html en --prometheus sluiten elkaar uit</translation>
     </message>
     <message>
         <source>--%1: not a date: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1: geen datum: %2</translation>
     </message>
     <message>
         <source>--%1: not a number of 0 or more: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1: geen getal van 0 of meer: %2</translation>
     </message>
     <message>
         <source>--silent-days: not a number of days: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--silent-days: geen aantal dagen: %1</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan %1 niet lezen</translation>
     </message>
     <message numerus="yes">
         <source>%n malformed lines skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n onjuiste regel overgeslagen</numerusform>
+            <numerusform>%n onjuiste regels overgeslagen</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan %1 niet schrijven</translation>
     </message>
     <message>
         <source>First seen (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerst gezien (UTC)</translation>
     </message>
     <message>
         <source>Last seen (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatst gezien (UTC)</translation>
     </message>
     <message>
         <source>kWh used</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh verbruikt</translation>
     </message>
     <message>
         <source>kWh saved</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh bespaard</translation>
     </message>
     <message>
         <source>Period kWh used</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh verbruikt (periode)</translation>
     </message>
     <message>
         <source>Period kWh saved</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh bespaard (periode)</translation>
     </message>
     <message>
         <source>Money saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Bespaarde kosten</translation>
     </message>
     <message>
         <source>kg CO₂ saved</source>
-        <translation type="unfinished"></translation>
+        <translation>kg CO₂ bespaard</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal</translation>
     </message>
     <message numerus="yes">
         <source>%n devices</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n apparaat</numerusform>
+            <numerusform>%n apparaten</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>kWh</source>
+        <translation>kWh</translation>
+    </message>
+    <message numerus="yes">
+        <source>Silent after: %n days without a report before %1 (UTC).</source>
+        <translation>
+            <numerusform>Stil na: %n dag zonder melding vóór %1 (UTC).</numerusform>
+            <numerusform>Stil na: %n dagen zonder melding vóór %1 (UTC).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Energy used</source>
+        <translation>Verbruikte energie</translation>
+    </message>
+    <message>
+        <source>Energy saved</source>
+        <translation>Bespaarde energie</translation>
     </message>
 </context>
 </TS>

@@ -60,7 +60,9 @@ std::vector<QString> VisibleTexts(const QWidget& window) {
     std::vector<QString> texts{window.windowTitle()};
     for (const QWidget* w : window.findChildren<QWidget*>()) {
         texts.push_back(w->toolTip());
-        if (const auto* label = qobject_cast<const QLabel*>(w))
+        // A line cut to fit is whole in its tooltip.
+        if (const auto* label = qobject_cast<const QLabel*>(w);
+            label && (label->toolTip().isEmpty() || !label->text().endsWith(u'…')))
             texts.push_back(label->text());
         if (const auto* button = qobject_cast<const QAbstractButton*>(w))
             texts.push_back(button->text());
@@ -234,6 +236,18 @@ const Language kLanguages[] = {
     {"uk", "Гібернація", "ПК: Очікування через 59:58 хв (скасовано!)", "Скасувати"},
 };
 
+// Programs that hold the PC awake, as the status line names them. A name fits beside every
+// wording; a long reason does not, and the line is cut at its end.
+struct Holder {
+    const char* who;
+    const char* why;
+    bool whole; // the status line shows it whole
+};
+const Holder kHolders[] = {
+    {"Disc burner", "", true},
+    {"Disc burner", "Writing the archive to a disc", false},
+};
+
 class LanguageTest : public FormTest {
 protected:
     // False, and nothing started, in a run with another language.
@@ -258,8 +272,8 @@ protected:
 
     // The captions that do not fit, in every state that changes a caption: each action in
     // the status line, with minutes and with the longest hours (the off slot a week away
-    // less ten minutes), and the details button both ways. The tray's tooltip, which cuts
-    // long texts, must hold the whole status line.
+    // less ten minutes), held back by another program, and the details button both ways. The
+    // tray's tooltip, which cuts long texts, must hold the whole countdown.
     std::vector<std::string> OverflowingInEveryState() {
         std::set<std::string> found;
         auto check = [&] {
@@ -281,6 +295,30 @@ protected:
         S().WeekSchedule[60] = 1;
         S().WeekSchedule[53] = 0; // Monday 08:50
         eachAction(" 167:49:5");
+        // A delayed switch-off of each action held back by another program's block lock,
+        // which the status line names; the tray's tooltip may cut the line.
+        doubles.power.blockInhibited = "sleep:shutdown";
+        for (const Holder& holder : kHolders) {
+            doubles.power.inhibitors = {{"sleep:shutdown", holder.who, holder.why, "block"}};
+            for (int i = 0; i < form->DelayAction->count(); ++i) {
+                model->SetActionIndex(ActionList::Delay, i);
+                form->DelayMins->setValue(1);
+                form->DelayedOffClick();
+                Tick(61);
+                const QString& status = S().StatusText;
+                EXPECT_TRUE(status.contains(QLatin1String(holder.who))) << status.toStdString();
+                EXPECT_EQ(form->TrayIcon->Hint(), status.left(63));
+                if (holder.whole) {
+                    EXPECT_EQ(form->Status->text().toStdString(), status.toStdString());
+                } else {
+                    EXPECT_TRUE(form->Status->text().endsWith(u'…'));
+                    EXPECT_EQ(form->Status->toolTip(), status);
+                }
+                check();
+                form->AbortClick();
+                Tick();
+            }
+        }
         form->ShowDetailsClick(); // hides the panel
         Tick();
         check();

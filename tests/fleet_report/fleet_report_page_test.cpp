@@ -193,6 +193,7 @@ TEST_F(PageTest, GermanTextsAndNumbers) {
     const std::string dom = Dom("de_DE", dir.filePath("de.html"));
     EXPECT_NE(dom.find("<html lang=\"de\">"), std::string::npos);
     EXPECT_NE(dom.find("Stille Geräte"), std::string::npos);
+    EXPECT_NE(dom.find("Still nach: 3 Tagen ohne Meldung"), std::string::npos) << "the plural";
     EXPECT_EQ(Text(dom, "lifetime-used"), "1.101 kWh");
     EXPECT_EQ(Text(dom, "period-money"), "7,00");
 }
