@@ -22,6 +22,33 @@
 namespace quelmo::test {
 namespace {
 
+// A database served over TLS with the certificate given, on 127.0.0.1, counting its answers.
+class TlsServer {
+public:
+    TlsServer(const std::string& certificate, const std::string& key)
+        : mServer(certificate.c_str(), key.c_str()) {
+        mServer.Get(".*", [this](const httplib::Request&, httplib::Response& response) {
+            ++served;
+            response.set_content("Password=web\r\n", "text/plain");
+        });
+        mPort = mServer.bind_to_any_port("127.0.0.1");
+        mListener = std::thread([this] { mServer.listen_after_bind(); });
+        while (!mServer.is_running())
+            std::this_thread::yield();
+    }
+    ~TlsServer() {
+        mServer.stop();
+        mListener.join();
+    }
+    std::string Url() const { return "https://127.0.0.1:" + std::to_string(mPort) + "/cfg.db"; }
+    std::atomic<int> served{0};
+
+private:
+    httplib::SSLServer mServer;
+    int mPort = 0;
+    std::thread mListener;
+};
+
 class HttpsConfigTest : public FormTest {
 protected:
     AutostartSandbox sandbox;
@@ -39,45 +66,22 @@ protected:
 
 TEST_F(HttpsConfigTest, ASelfSignedCertificateIsRefused) {
     ASSERT_TRUE(MakeCertificate());
-    httplib::SSLServer server(Key("cert.pem").c_str(), Key("key.pem").c_str());
-    std::atomic<int> served{0};
-    server.Get(".*", [&](const httplib::Request&, httplib::Response& response) {
-        ++served;
-        response.set_content("Password=web\r\n", "text/plain");
-    });
-    const int port = server.bind_to_any_port("127.0.0.1");
-    std::thread listener([&] { server.listen_after_bind(); });
-    while (!server.is_running())
-        std::this_thread::yield();
-
-    const std::string url = "https://127.0.0.1:" + std::to_string(port) + "/cfg.db";
-    WriteBytes(folder.Path() + "Quelmo.ini", "DbFile=" + url + "\r\n");
+    TlsServer server(Key("cert.pem"), Key("key.pem"));
+    WriteBytes(folder.Path() + "Quelmo.ini", "DbFile=" + server.Url() + "\r\n");
     WriteBytes(folder.Path() + "Default.db", "Password=default\r\n");
     Start();
     EXPECT_EQ(S().PasswordScramble, "default");
-    EXPECT_EQ(served.load(), 0);
+    EXPECT_EQ(server.served.load(), 0);
     EXPECT_FALSE(FileExistsAt("LocalCopy.db"));
     form->SetConfigUnlocked(true);
     EXPECT_FALSE(form->Save->isEnabled()) << "a URL configuration is never saved";
-
-    server.stop();
-    listener.join();
 }
 
 // "CAFile" names the only authority trusted: the server's own certificate is, another is not.
 TEST_F(HttpsConfigTest, OnlyTheNamedAuthorityIsTrusted) {
     ASSERT_TRUE(MakeCertificate());
     ASSERT_TRUE(MakeCertificate("other.pem", "other-key.pem"));
-    httplib::SSLServer server(Key("cert.pem").c_str(), Key("key.pem").c_str());
-    server.Get(".*", [&](const httplib::Request&, httplib::Response& response) {
-        response.set_content("Password=web\r\n", "text/plain");
-    });
-    const int port = server.bind_to_any_port("127.0.0.1");
-    std::thread listener([&] { server.listen_after_bind(); });
-    while (!server.is_running())
-        std::this_thread::yield();
-
-    const std::string url = "https://127.0.0.1:" + std::to_string(port) + "/cfg.db";
+    TlsServer server(Key("cert.pem"), Key("key.pem"));
     struct Row {
         const char* name;
         const char* authority;
@@ -86,15 +90,13 @@ TEST_F(HttpsConfigTest, OnlyTheNamedAuthorityIsTrusted) {
                 {"another authority", "other.pem", "default"}};
     for (const Row& row : rows) {
         WriteBytes(folder.Path() + "Quelmo.ini",
-                   "DbFile=" + url + "\r\nCAFile=" + Key(row.authority) + "\r\n");
+                   "DbFile=" + server.Url() + "\r\nCAFile=" + Key(row.authority) + "\r\n");
         WriteBytes(folder.Path() + "Default.db", "Password=default\r\n");
         std::filesystem::remove(folder.Path() + "LocalCopy.db");
         Start();
         EXPECT_EQ(S().PasswordScramble, row.password) << row.name;
         Stop();
     }
-    server.stop();
-    listener.join();
 }
 
 } // namespace
