@@ -60,7 +60,8 @@ int RunQuelmo(int argc, char** argv) {
             // The other views, for the life of the program or until the session ends.
             auto control = std::make_unique<RemoteControl>(model);
             auto notification = std::make_unique<CountdownNotification>(model);
-            QObject::connect(&model, &Model::Ending, &app, [&] {
+            QObject viewsAlive; // goes first: the model's end never reaches views already gone
+            QObject::connect(&model, &Model::Ending, &viewsAlive, [&] {
                 control.reset();
                 notification.reset();
             });

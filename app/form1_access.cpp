@@ -64,7 +64,7 @@ void TForm1::HelpClick() {
 }
 
 void TForm1::ShowDetailsClick() {
-    mModel.SetDetailsShown(ConfigBox->isHidden());
+    mModel.SetDetailsShown(!mModel.State().DetailsShown);
 }
 
 } // namespace quelmo

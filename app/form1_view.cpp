@@ -85,7 +85,7 @@ void TForm1::ShowCountdownButtons() {
 
 void TForm1::ShowDetailsCaption() {
     const QString caption =
-        ConfigBox->isHidden() ? Texts::tr("Show Details") : Texts::tr("Hide Details");
+        mModel.State().DetailsShown ? Texts::tr("Hide Details") : Texts::tr("Show Details");
     if (ShowDetails->text() != caption)
         ShowDetails->setText(caption);
 }
