@@ -9,8 +9,8 @@
 namespace quelmo {
 
 void LoadSettings(ConfigHost& host);
-// Durable waits until the disk has the file. Routine leaves it to the system's write-back: the
-// counts' save once a minute then costs an idle PC no waits for the disk.
+// Durable waits until the disk has the file. Routine starts the writing and does not wait for
+// it: the counts' save once a minute then costs an idle PC no waits for the disk.
 enum class SaveKind { Durable, Routine };
 void SaveSettings(ConfigHost& host, SaveKind kind = SaveKind::Durable);
 

@@ -266,7 +266,6 @@ private:
     bool mEnding = false;
     // The last save of a run of ticks caught up, written once at its end.
     std::optional<SettingsRecord> mDeferredSave;
-    bool mDeferredDurable = false;
 };
 
 // "%d:%02d:%02d Hours", "%02d:%02d Minutes" or "%02d Seconds".

@@ -99,11 +99,12 @@ void Model::CatchUp() {
         ran = true;
     }
     mCatchingUp = false;
+    // Written without waiting for the disk: asleep, each wait would wake the program's threads
+    // several times over, and the save goes to the disk at once all the same.
     if (mDeferredSave) {
-        WriteSettings(*mDeferredSave, mDeferredDurable ? SaveKind::Durable : SaveKind::Routine);
+        WriteSettings(*mDeferredSave, SaveKind::Routine);
         mDeferredSave.reset();
     }
-    mDeferredDurable = false;
     if (ran) {
         emit Ticked();
         emit Changed();

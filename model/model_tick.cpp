@@ -196,18 +196,16 @@ void Model::TickAt(const TickMoment& moment, bool onTime) {
 void Model::SaveOnTick(int tickCount) {
     if (tickCount % 60 != 0)
         return;
-    // Every tenth minute's save waits for the disk, so that a crash loses at most ten minutes
-    // whatever the system's write-back delay.
-    const bool durable = tickCount % 600 == 0;
     if (mCatchingUp) {
         // Ticks caught up write only their last save, as it stood then: the file ends up the
         // same as if each had been written on time.
         if (mState.SettingsLoaded)
             mDeferredSave = SettingsOf(*this);
-        mDeferredDurable = mDeferredDurable || durable;
         return;
     }
-    SaveSettings(*this, durable ? SaveKind::Durable : SaveKind::Routine);
+    // Every tenth minute's save waits for the disk, so that a crash loses at most ten minutes
+    // whatever happens to the writing of the others.
+    SaveSettings(*this, tickCount % 600 == 0 ? SaveKind::Durable : SaveKind::Routine);
 }
 
 void Model::UsageReport(double kwhUsed) {

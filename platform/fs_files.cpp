@@ -48,6 +48,8 @@ bool SyncAndClose(std::FILE* stream, bool waitForDisk) {
     bool ok = std::fflush(stream) == 0 && std::ferror(stream) == 0;
     if (waitForDisk)
         ok = ::fsync(::fileno(stream)) == 0 && ok;
+    else // on its way to the disk now, rather than when write-back comes to it
+        ::sync_file_range(::fileno(stream), 0, 0, SYNC_FILE_RANGE_WRITE);
     return std::fclose(stream) == 0 && ok;
 }
 

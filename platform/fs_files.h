@@ -19,8 +19,8 @@ bool RenameFile(const std::string& from, const std::string& to);
 // A second name for the same file; false where the file system has no hard links.
 bool LinkFile(const std::string& existing, const std::string& newName);
 // Writes what the stream buffers through to the disk and closes it; with `waitForDisk` false
-// the system's own write-back takes it to the disk later. True only when every step
-// succeeded; the stream is closed in any case.
+// the writing is started at once and not waited for. True only when every step succeeded; the
+// stream is closed in any case.
 bool SyncAndClose(std::FILE* stream, bool waitForDisk = true);
 // Makes a rename or a new name in the folder holding `path` durable.
 void SyncFolderOf(const std::string& path);
