@@ -1,8 +1,8 @@
 // The "Start with Windows" check box against the autostart list.
 #include "config/settings.h"
 
-#include "registry/machine_registry.h"
 #include "config/paths.h"
+#include "registry/machine_registry.h"
 
 namespace quelmo {
 

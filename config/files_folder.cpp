@@ -3,10 +3,10 @@
 
 #include "config/file_utils.h"
 #include "config/paths.h"
-#include "registry/xdg_folders.h"
 #include "platform/fs_files.h"
 #include "platform/user_folders.h"
 #include "power/ascii_case.h"
+#include "registry/xdg_folders.h"
 
 #include <filesystem>
 #include <vector>

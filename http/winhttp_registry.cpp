@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Registry values, read from what stands in for the registry on this system.
-#include "registry/machine_registry.h"
 #include "http/winhttp_utils.h"
 #include "power/ascii_case.h"
+#include "registry/machine_registry.h"
 
 #include <QMimeDatabase>
 

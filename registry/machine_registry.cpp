@@ -1,9 +1,9 @@
 #include "registry/machine_registry.h"
 
-#include "registry/desktop_entry.h"
-#include "registry/xdg_folders.h"
 #include "platform/fs_files.h"
 #include "power/ascii_case.h"
+#include "registry/desktop_entry.h"
+#include "registry/xdg_folders.h"
 
 #include <cstdio>
 #include <fstream>

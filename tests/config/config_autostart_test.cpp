@@ -1,8 +1,8 @@
 // The autostart entry: desktop-entry quoting and the registry-shaped layer over the folders.
-#include "registry/desktop_entry.h"
-#include "registry/machine_registry.h"
 #include "config/paths.h"
 #include "config/settings.h"
+#include "registry/desktop_entry.h"
+#include "registry/machine_registry.h"
 #include "tests/config/config_test_util.h"
 #include "tests/support/fakes.h"
 

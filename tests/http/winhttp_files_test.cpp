@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File attributes, registry values and the stored credential record.
-#include "registry/machine_registry.h"
 #include "http/winhttp_login.h"
 #include "http/winhttp_utils.h"
+#include "registry/machine_registry.h"
 #include "tests/support/fakes.h"
 
 #include <QFile>
