@@ -14,7 +14,9 @@ Next Worker::ReadHeaders() {
     const std::optional<std::string> length = r.Header("Content-Length");
     t.dataSize = length ? ToLength(*length) : 0;
     t.success = length.has_value();
-    if (!r.Header("Accept-Ranges"))
+    // Only a partial answer continues at the start offset; any other holds the resource from its
+    // first byte, whatever it says of ranges.
+    if (t.status != 206)
         t.startOffset = 0;
     if (s.headerInfo) {
         t.rawHeaders = r.RawHeaders();
@@ -142,6 +144,10 @@ Next Worker::BodyLoop() {
     t.buffer.shrink_to_fit();
     t.success = (t.status == 200 || t.status == 206) &&
                 (t.dataSize == 0 || !t.body || t.dataSize == t.bytesRead);
+    // A resumed file ends where this body ended: none of an older, longer file's tail stays
+    // behind it. A file that got nothing of the body keeps what it had.
+    if (t.outputToFile && (t.success || t.bytesRead > 0))
+        static_cast<QFile*>(t.body.get())->resize(qint64(t.startOffset) + t.bytesRead);
     return Next::End;
 }
 

@@ -59,7 +59,7 @@ void TCustomWinHTTP::ThreadDone(TComponent*) {
                 if (t->settings.complete != t->settings.incomplete)
                     SetFileAttr(fileName, t->settings.complete);
                 if (OnDone)
-                    OnDone(this, t->contentType, t->startOffset, nullptr);
+                    OnDone(this, t->contentType, t->dataSize, nullptr);
                 return;
             }
             if (OnAnyError)
