@@ -31,8 +31,8 @@ Next Worker::ReadHeaders() {
             bool continueDownload = t.continueDownload;
             if (c.OnHeaderInfo)
                 c.OnHeaderInfo(&c, t.status, t.rawHeaders, t.contentType, t.contentLanguage,
-                               t.contentEncoding, t.dataSize + t.startOffset, t.location, t.date,
-                               t.lastModified, t.expires, t.eTag, continueDownload);
+                               t.contentEncoding, SizeSum(t.dataSize, t.startOffset), t.location,
+                               t.date, t.lastModified, t.expires, t.eTag, continueDownload);
             t.continueDownload = continueDownload;
         });
         if (!t.continueDownload)
@@ -133,9 +133,9 @@ Next Worker::BodyLoop() {
                                         std::chrono::steady_clock::now() - t.startTick));
                 c.mTransferRate = f.transferRate;
                 if (c.OnProgress)
-                    c.OnProgress(&c, t.contentType, t.dataSize + t.startOffset,
-                                 t.bytesRead + t.startOffset, f.elapsedTime, f.estimatedTimeLeft,
-                                 f.percentsDone, f.transferRate, t.body.get());
+                    c.OnProgress(&c, t.contentType, SizeSum(t.dataSize, t.startOffset),
+                                 SizeSum(t.bytesRead, t.startOffset), f.elapsedTime,
+                                 f.estimatedTimeLeft, f.percentsDone, f.transferRate, t.body.get());
             });
     }
     CheckAbort(); // a read cut short by a stop is an abort, not a lost connection

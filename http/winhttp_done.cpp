@@ -82,7 +82,7 @@ void TCustomWinHTTP::ThreadDone(TComponent*) {
                     SetFileAttr(fileName, t->settings.complete);
             }
             if (OnDone)
-                OnDone(this, t->contentType, t->bytesRead + t->startOffset,
+                OnDone(this, t->contentType, winhttp::SizeSum(t->bytesRead, t->startOffset),
                        toFile ? nullptr : t->body.get());
             if (gone())
                 return;

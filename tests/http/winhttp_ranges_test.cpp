@@ -179,7 +179,17 @@ INSTANTIATE_TEST_SUITE_P(
                                },
                                kAll,
                                10000,
-                               {std::nullopt}}),
+                               {std::nullopt}},
+                      RangeRow{"SizeBeyond32BitsIsTheLargestNotAWrappedOne",
+                               false,
+                               std::nullopt,
+                               0xFFFFFF00u,
+                               [](const std::string&, int) {
+                                   return Reply("206 Partial Content", kAll.substr(0, 1000));
+                               },
+                               kAll.substr(0, 1000),
+                               0xFFFFFFFFu,
+                               {0xFFFFFF00u}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
