@@ -56,9 +56,7 @@ void Run(const fuzz::Options& o, fuzz::Script& script) {
     const QString output = o.badFile ? gFolder + "/missing/out.bin" : gFolder + "/out.bin";
     QFile::remove(gFolder + "/out.bin");
     if (o.toFile && o.old > 0) {
-        std::string bytes;
-        for (std::size_t i = 0; i < o.old; ++i)
-            bytes += fuzz::Pattern(i);
+        std::string bytes = fuzz::PatternBytes(0, o.old);
         if (o.stale && *o.stale < bytes.size())
             bytes[*o.stale] ^= 1;
         QFile file(output);

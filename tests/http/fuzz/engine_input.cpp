@@ -17,6 +17,21 @@ char Pattern(std::size_t at) {
     return static_cast<char>(at * 7 % 251);
 }
 
+std::string PatternBytes(std::size_t at, std::size_t count) {
+    constexpr std::size_t kPeriod = 251;
+    static const std::string twice = [] {
+        std::string bytes;
+        for (std::size_t i = 0; i < 2 * kPeriod; ++i)
+            bytes += Pattern(i);
+        return bytes;
+    }();
+    std::string bytes;
+    bytes.reserve(count);
+    while (bytes.size() < count)
+        bytes.append(twice, at % kPeriod, std::min(kPeriod, count - bytes.size()));
+    return bytes;
+}
+
 std::uint64_t Number(std::string_view text, std::uint64_t limit) {
     std::uint64_t value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
@@ -125,19 +140,16 @@ Script ParseScript(std::string_view text) {
         case 'P': {
             ScriptedAnswer& answer = current();
             endHeaders(answer);
-            std::string bytes = rest;
+            std::size_t at = 0, count = rest.size();
             if (line[0] == 'P') {
                 const std::size_t comma = rest.find(',');
-                const std::size_t at = Number(std::string_view(rest).substr(0, comma), 1u << 20);
-                const std::size_t count =
-                    comma == std::string::npos ? 0 : Number(rest.substr(comma + 1), 1u << 18);
-                bytes.clear();
-                for (std::size_t i = 0; i < count; ++i)
-                    bytes += Pattern(at + i);
+                at = Number(std::string_view(rest).substr(0, comma), 1u << 20);
+                count = comma == std::string::npos ? 0 : Number(rest.substr(comma + 1), 1u << 18);
             }
-            bodyBytes += bytes.size();
+            bodyBytes += count;
             if (bodyBytes > kMaxBodyBytes)
                 return script;
+            std::string bytes = line[0] == 'P' ? PatternBytes(at, count) : rest;
             answer.chunks.push_back(std::move(bytes));
             break;
         }

@@ -6,12 +6,16 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quelmo::fuzz {
 
-// The bytes of the scripts' resource and of an output file that was there before.
+// The bytes of the scripts' resource and of an output file that was there before: byte `at`,
+// and `count` of them from `at` (the pattern repeats every 251 bytes: made by whole periods,
+// which keeps large bodies cheap).
 char Pattern(std::size_t at);
+std::string PatternBytes(std::size_t at, std::size_t count);
 
 // The first line: words, some with "=value": file (or badfile, in a folder that is missing)
 // for an output file, old=<bytes> of it before and stale=<offset> of a byte changed in them;
