@@ -14,7 +14,9 @@ Next Worker::ReadHeaders() {
     const std::optional<std::string> length = r.Header("Content-Length");
     t.dataSize = length ? ToLength(*length) : 0;
     t.success = length.has_value();
-    if (!r.Header("Accept-Ranges"))
+    // Only a partial answer continues at the start offset; any other holds the resource from its
+    // first byte, whatever it says of ranges.
+    if (t.status != 206)
         t.startOffset = 0;
     if (s.headerInfo) {
         t.rawHeaders = r.RawHeaders();
@@ -29,8 +31,8 @@ Next Worker::ReadHeaders() {
             bool continueDownload = t.continueDownload;
             if (c.OnHeaderInfo)
                 c.OnHeaderInfo(&c, t.status, t.rawHeaders, t.contentType, t.contentLanguage,
-                               t.contentEncoding, t.dataSize + t.startOffset, t.location, t.date,
-                               t.lastModified, t.expires, t.eTag, continueDownload);
+                               t.contentEncoding, SizeSum(t.dataSize, t.startOffset), t.location,
+                               t.date, t.lastModified, t.expires, t.eTag, continueDownload);
             t.continueDownload = continueDownload;
         });
         if (!t.continueDownload)
@@ -144,9 +146,9 @@ Next Worker::BodyLoop() {
                                         std::chrono::steady_clock::now() - t.startTick));
                 c.mTransferRate = f.transferRate;
                 if (c.OnProgress)
-                    c.OnProgress(&c, t.contentType, t.dataSize + t.startOffset,
-                                 t.bytesRead + t.startOffset, f.elapsedTime, f.estimatedTimeLeft,
-                                 f.percentsDone, f.transferRate, t.body.get());
+                    c.OnProgress(&c, t.contentType, SizeSum(t.dataSize, t.startOffset),
+                                 SizeSum(t.bytesRead, t.startOffset), f.elapsedTime,
+                                 f.estimatedTimeLeft, f.percentsDone, f.transferRate, t.body.get());
             });
     }
     CheckAbort(); // a read cut short by a stop is an abort, not a lost connection
@@ -155,6 +157,10 @@ Next Worker::BodyLoop() {
     t.buffer.shrink_to_fit();
     t.success = (t.status == 200 || t.status == 206) &&
                 (t.dataSize == 0 || !t.body || t.dataSize == t.bytesRead);
+    // A resumed file ends where this body ended: none of an older, longer file's tail stays
+    // behind it. A file that got nothing of the body keeps what it had.
+    if (t.outputToFile && (t.success || t.bytesRead > 0))
+        static_cast<QFile*>(t.body.get())->resize(qint64(t.startOffset) + t.bytesRead);
     return Next::End;
 }
 

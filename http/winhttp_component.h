@@ -54,6 +54,8 @@ public:
     bool Read(bool wait);
     // False while busy. Otherwise starts a transfer of URL, from byte `start` to `end`
     // (0 = not set); `wait` waits for it as WaitThread does. False when the wait timed out.
+    // Into an output file, a start continues the file after its first `start` bytes (checked
+    // against the server's, as Resume does); a file shorter than that is fetched whole.
     bool ReadRange(std::uint32_t start, std::uint32_t end, bool wait);
     // Continues an interrupted download into OutputFileName, fetching its last
     // TransferBufferSize bytes again to check that the file still matches.

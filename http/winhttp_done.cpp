@@ -59,7 +59,7 @@ void TCustomWinHTTP::ThreadDone(TComponent*) {
                 if (t->settings.complete != t->settings.incomplete)
                     SetFileAttr(fileName, t->settings.complete);
                 if (OnDone)
-                    OnDone(this, t->contentType, t->startOffset, nullptr);
+                    OnDone(this, t->contentType, t->dataSize, nullptr);
                 return;
             }
             if (OnAnyError)
@@ -82,7 +82,7 @@ void TCustomWinHTTP::ThreadDone(TComponent*) {
                     SetFileAttr(fileName, t->settings.complete);
             }
             if (OnDone)
-                OnDone(this, t->contentType, t->bytesRead + t->startOffset,
+                OnDone(this, t->contentType, winhttp::SizeSum(t->bytesRead, t->startOffset),
                        toFile ? nullptr : t->body.get());
             if (gone())
                 return;

@@ -3,6 +3,8 @@
 #include "http/winhttp_worker.h"
 #include "power/ascii_case.h"
 
+#include <QFileInfo>
+
 namespace quelmo::winhttp {
 
 // The status notices of the HTTP service, on the worker thread only.
@@ -67,6 +69,11 @@ void Worker::Execute() {
     }
     t.username = user;
     t.password = password;
+    // A file is continued only after the bytes it holds: one that is shorter (or missing) is
+    // fetched whole.
+    if (t.startOffset && !s.outputFileName.empty() &&
+        QFileInfo(QString::fromStdString(s.outputFileName)).size() < t.startOffset)
+        t.startOffset = 0;
     CheckAbort();
     // 4. A local file, read through the same body loop. Its range is not honoured.
     if (scheme == "file") {
@@ -255,9 +262,14 @@ Next Worker::AfterStatus() {
         t.request->AddHeaders(RangeLine(true), true);
         if (t.request->Send({}, {})) {
             const int again = t.request->StatusCode().value_or(-1);
-            if ((again == 200 || again == 206) &&
-                ToLength(t.request->Header("Content-Length").value_or("")) == t.startOffset) {
-                t.alreadyComplete = true; // the file on disk is the whole of it
+            const std::optional<std::string> length = t.request->Header("Content-Length");
+            // What the caller holds: the output file, or in memory the bytes before the range.
+            const qint64 held = s.outputFileName.empty()
+                                    ? qint64(t.startOffset)
+                                    : QFileInfo(QString::fromStdString(s.outputFileName)).size();
+            if ((again == 200 || again == 206) && length && qint64(ToLength(*length)) == held) {
+                t.alreadyComplete = true; // what is held is the whole of it
+                t.dataSize = ToLength(*length);
                 return Next::End;
             }
         }

@@ -112,6 +112,12 @@ struct Transfer {
     void Kill();
 };
 
+// The events tell sizes in 32 bits: a sum beyond them reads as the largest, never as a
+// wrapped, smaller one.
+inline std::uint32_t SizeSum(std::uint32_t a, std::uint32_t b) {
+    return a > 0xFFFFFFFFu - b ? 0xFFFFFFFFu : a + b;
+}
+
 // The worker's view of the progress figures, computed on the GUI thread.
 struct ProgressFigures {
     std::uint8_t percentsDone = 0;

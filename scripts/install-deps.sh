@@ -10,7 +10,7 @@ packages=(
     clang-14 libclang-rt-14-dev clang-format-14
     dbus-daemon python3-dbusmock
     xvfb xauth fonts-dejavu-core fonts-liberation2 libcap2-bin
-    trayer xdotool openbox
+    trayer xdotool openbox x11-apps netpbm faketime
     dpkg-dev file librsvg2-bin lintian desktop-file-utils appstream
     zlib1g-dev nginx
     libxml2-utils polkitd

@@ -45,7 +45,7 @@ protected:
 TEST_F(NamesTest, AProgramFolderDeepDownReadsBackWhatItWrote) {
     std::string deep = folder.Path();
     for (int level = 0; level < 4; ++level)
-        deep += std::string(60, static_cast<char>('a' + level)) + "/";
+        deep.append(60, static_cast<char>('a' + level)).append("/");
     ASSERT_TRUE(std::filesystem::create_directories(deep));
     std::fclose(std::fopen((deep + "Quelmo.ini").c_str(), "wb")); // a portable copy
     SetProgramPathForTesting(deep + "quelmo");

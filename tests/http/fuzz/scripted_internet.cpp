@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The stand-in's exchanges with the script's answers, and the script itself.
+#include "tests/http/fuzz/scripted_request.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace quelmo::fuzz {
+
+namespace {
+Script* gScript = nullptr;
+std::atomic<int> gOpen{0};
+
+std::string NameOf(const std::string& line) {
+    return Lower(line.substr(0, line.find(':')));
+}
+} // namespace
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+void PutLines(std::vector<std::string>& lines, const std::string& text, bool replace) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        start = end + 1;
+        if (line.find(':') == std::string::npos)
+            continue;
+        if (replace) {
+            const std::string name = NameOf(line);
+            std::erase_if(lines, [&](const std::string& l) { return NameOf(l) == name; });
+        }
+        lines.push_back(std::move(line));
+    }
+}
+
+Script& CurrentScript() {
+    return *gScript;
+}
+
+void CountHandle(int change) {
+    gOpen += change;
+}
+
+void UseScript(Script* script) {
+    gScript = script;
+}
+
+int OpenHandles() {
+    return gOpen.load();
+}
+
+std::optional<int> StatusOf(const std::string& line) {
+    // "HTTP/" and a version, a blank, three digits, then the end or a blank.
+    const std::size_t blank = line.find(' ');
+    if (line.rfind("HTTP/", 0) != 0 || blank == std::string::npos || blank == 5 ||
+        line.size() < blank + 4)
+        return std::nullopt;
+    int code = 0;
+    for (std::size_t i = blank + 1; i < blank + 4; ++i) {
+        if (line[i] < '0' || line[i] > '9')
+            return std::nullopt;
+        code = code * 10 + (line[i] - '0');
+    }
+    if (line.size() > blank + 4 && line[blank + 4] != ' ')
+        return std::nullopt;
+    return code;
+}
+
+void Breach(const std::string& what) {
+    std::fprintf(stderr, "internet layer stand-in: %s\n", what.c_str());
+    std::abort();
+}
+
+} // namespace quelmo::fuzz
+
+namespace quelmo::platform {
+
+namespace {
+constexpr int kMaxRedirects = 20;
+} // namespace
+
+bool HttpRequest::Impl::Start() {
+    headersDone = finished = succeeded = false;
+    body.clear();
+    bodyPos = 0;
+    sink = nullptr;
+    nextChunk = 0;
+    headerLines.clear();
+    answer = nullptr;
+    if (Session().Options().offline || Session().Cancel().Cancelled())
+        return false;
+    fuzz::Script& script = fuzz::CurrentScript();
+    fuzz::Exchange exchange;
+    std::vector<std::string> lines = addedHeaders;
+    fuzz::PutLines(lines, sendHeaders, true);
+    for (const std::string& line : lines)
+        exchange.requestHeaders += line + "\r\n";
+    script.exchanges.push_back(std::move(exchange));
+    this->exchange = script.exchanges.size() - 1;
+    if (script.next < script.answers.size())
+        answer = &script.answers[script.next++];
+    return true;
+}
+
+void HttpRequest::Impl::Arrive() {
+    if (nextChunk < answer->chunks.size()) {
+        const std::string& chunk = answer->chunks[nextChunk++];
+        Current().arrived += chunk;
+        (sink ? *sink : body) += chunk;
+        return;
+    }
+    finished = true;
+    succeeded = !answer->failed;
+}
+
+bool HttpRequest::Impl::AwaitAnswer(bool bodyStreamed) {
+    for (;;) {
+        if (!answer || Session().Cancel().Cancelled())
+            return false;
+        const fuzz::HeaderBlock* final = nullptr;
+        bool first = true;
+        int code = 0;
+        for (const fuzz::HeaderBlock& block : answer->blocks) {
+            if (first)
+                Notify(kStatusRequestSent);
+            first = false;
+            Notify(kStatusReceivingResponse);
+            const std::optional<int> status = fuzz::StatusOf(block.statusLine);
+            if (!block.complete || !status)
+                break;
+            if (*status >= 100 && *status < 200) {
+                Notify(kStatusIntermediateResponse);
+                continue;
+            }
+            Notify(kStatusResponseReceived);
+            final = &block;
+            code = *status;
+            break;
+        }
+        if (!final)
+            return false;
+        status = code;
+        headerLines = {final->statusLine};
+        headerLines.insert(headerLines.end(), final->headers.begin(), final->headers.end());
+        headersDone = true;
+        Current().status = code;
+        Current().headers = final->headers;
+        if (!answer->chunks.empty())
+            Arrive(); // bytes that came with the headers
+        std::string next;
+        if (!RedirectTarget(bodyStreamed, next))
+            return true;
+        Notify(kStatusRedirect, next);
+        Current().redirected = true;
+        fuzz::CurrentScript().redirects.push_back(next);
+        ++redirects;
+        if (code == 303 || ((code == 301 || code == 302) && verb == "POST")) {
+            verb = "GET";
+            streamed = false;
+        }
+        if (!Start())
+            return false;
+    }
+}
+
+bool HttpRequest::Impl::RedirectTarget(bool bodyStreamed, std::string& next) const {
+    if (flags.noAutoRedirect || redirects >= kMaxRedirects)
+        return false;
+    if (status != 301 && status != 302 && status != 303 && status != 307 && status != 308)
+        return false;
+    if (bodyStreamed && (status == 307 || status == 308))
+        return false;
+    const std::optional<std::string> location = FindHeader("location");
+    if (!location || location->empty())
+        return false;
+    const std::string lower = fuzz::Lower(*location);
+    if (lower.find("://") != std::string::npos && lower.rfind("http://", 0) != 0 &&
+        lower.rfind("https://", 0) != 0)
+        return false;
+    next = *location;
+    return true;
+}
+
+std::optional<std::string> HttpRequest::Impl::FindHeader(const std::string& name) const {
+    const std::string wanted = fuzz::Lower(name);
+    for (const std::string& line : headerLines) {
+        const std::size_t colon = line.find(':');
+        if (colon == std::string::npos || fuzz::Lower(line.substr(0, colon)) != wanted)
+            continue;
+        const std::size_t first = line.find_first_not_of(" \t", colon + 1);
+        if (first == std::string::npos)
+            return std::string();
+        const std::size_t last = line.find_last_not_of(" \t");
+        return line.substr(first, last - first + 1);
+    }
+    return std::nullopt;
+}
+
+} // namespace quelmo::platform
