@@ -69,8 +69,8 @@ void TForm1::ConnectModel() {
     connect(&mModel, &Model::Ending, this, &TForm1::Released);
     // What the person changes in the panel is the model's from then on.
     connect(Config, &QLineEdit::textChanged, this,
-            [this](const QString& text) { mModel.SetConfigName(text.toUtf8().toStdString()); });
-    connect(AutoStart, &QCheckBox::toggled, this, [this](bool on) { mModel.SetAutoStart(on); });
+            [this](const QString& text) { mModel.EditConfigName(text.toUtf8().toStdString()); });
+    connect(AutoStart, &QCheckBox::toggled, this, [this](bool on) { mModel.EditAutoStart(on); });
 }
 
 void TForm1::ShowCountdownButtons() {

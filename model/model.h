@@ -159,10 +159,11 @@ public:
     // True when the password was changed (and saved).
     bool ChangePassword(const QString& newPassword, const QString& confirmation);
     void SetDetailsShown(bool shown);
-    void SetConfigName(const std::string& name);
-    void SetAutoStart(bool on);
+    // What the person typed or ticked in the panel, which shows it already (the configuration
+    // code's SetConfigText and SetAutoStartChecked tell the views).
+    void EditConfigName(const std::string& name);
+    void EditAutoStart(bool on);
     void LoadConfiguration();
-    void SaveEverything();
     // Schedule editing: the countdown holds still for `ticks` ticks.
     void HoldForEditing(int ticks);
     void SetSlots(int day, int firstSlot, int lastSlot, int value);

@@ -80,11 +80,11 @@ void Model::SetDetailsShown(bool shown) {
     Acted();
 }
 
-void Model::SetConfigName(const std::string& name) {
+void Model::EditConfigName(const std::string& name) {
     mState.Config = name;
 }
 
-void Model::SetAutoStart(bool on) {
+void Model::EditAutoStart(bool on) {
     mState.AutoStart = on;
 }
 
@@ -94,11 +94,6 @@ void Model::LoadConfiguration() {
     emit ConfigChanged();
     TouchLockCountdown();
     Acted();
-}
-
-void Model::SaveEverything() {
-    CatchUp();
-    SaveAll(*this);
 }
 
 void Model::HoldForEditing(int ticks) {
