@@ -3,6 +3,7 @@
 // The state of one request of platform/internet.h, shared by its two source files.
 
 #include "platform/curl_library.h"
+#include "platform/header_lines.h"
 #include "platform/internet.h"
 
 #include <chrono>
@@ -17,11 +18,6 @@ using SteadyClock = std::chrono::steady_clock;
 inline const CurlLibrary& Curl() {
     return *LoadCurl();
 }
-// ASCII letters in lower case.
-std::string Lower(std::string text);
-// Puts each CR LF (or LF) separated line into `lines`; `replace` drops earlier lines of the
-// same name first.
-void PutLines(std::vector<std::string>& lines, const std::string& text, bool replace);
 
 struct HttpRequest::Impl {
     Impl(HttpConnection& connection, HttpRequestFlags flags);

@@ -2,8 +2,6 @@
 // Requests of the HTTP client: headers, sending, redirects and the answer's headers.
 #include "platform/internet_private.h"
 
-#include <algorithm>
-#include <cctype>
 #include <memory>
 
 namespace quelmo::platform {
@@ -11,11 +9,6 @@ namespace quelmo::platform {
 namespace {
 
 constexpr int kMaxRedirects = 20;
-
-// The header name of a line, lower-cased.
-std::string NameOf(const std::string& line) {
-    return Lower(line.substr(0, line.find(':')));
-}
 
 // Bytes that may not stand in a request target as they are.
 std::string EscapeTarget(const std::string& object) {
@@ -56,34 +49,6 @@ struct UrlHandle {
 };
 
 } // namespace
-
-std::string Lower(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-void PutLines(std::vector<std::string>& lines, const std::string& text, bool replace) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        start = end + 1;
-        if (line.empty() || line.find(':') == std::string::npos)
-            continue;
-        if (replace) {
-            const std::string name = NameOf(line);
-            lines.erase(std::remove_if(lines.begin(), lines.end(),
-                                       [&](const std::string& l) { return NameOf(l) == name; }),
-                        lines.end());
-        }
-        lines.push_back(std::move(line));
-    }
-}
 
 bool HttpRequest::Impl::AwaitAnswer(bool bodyStreamed) {
     for (;;) {
@@ -147,18 +112,7 @@ bool HttpRequest::Impl::RedirectTarget(bool bodyStreamed, std::string& next) {
 }
 
 std::optional<std::string> HttpRequest::Impl::FindHeader(const std::string& name) const {
-    const std::string wanted = Lower(name);
-    for (const std::string& line : headerLines) {
-        const std::size_t colon = line.find(':');
-        if (colon == std::string::npos || Lower(line.substr(0, colon)) != wanted)
-            continue;
-        const std::size_t first = line.find_first_not_of(" \t", colon + 1);
-        if (first == std::string::npos)
-            return std::string();
-        const std::size_t last = line.find_last_not_of(" \t");
-        return line.substr(first, last - first + 1);
-    }
-    return std::nullopt;
+    return platform::FindHeader(headerLines, name);
 }
 
 HttpRequest::HttpRequest(std::unique_ptr<Impl> impl) : mImpl(std::move(impl)) {}

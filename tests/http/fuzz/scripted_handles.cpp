@@ -90,11 +90,11 @@ void HttpRequest::SetIgnoreUnknownAuthority(bool) {}
 
 bool HttpRequest::AddHeaders(const std::string& lines, bool replace) {
     std::vector<std::string> parsed;
-    fuzz::PutLines(parsed, lines, false);
+    PutLines(parsed, lines, false);
     if (parsed.empty())
         return false;
     for (const std::string& line : parsed)
-        fuzz::PutLines(mImpl->addedHeaders, line, replace);
+        PutLines(mImpl->addedHeaders, line, replace);
     return true;
 }
 

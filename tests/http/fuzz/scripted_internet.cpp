@@ -2,8 +2,6 @@
 // The stand-in's exchanges with the script's answers, and the script itself.
 #include "tests/http/fuzz/scripted_request.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,36 +12,7 @@ namespace {
 Script* gScript = nullptr;
 std::atomic<int> gOpen{0};
 
-std::string NameOf(const std::string& line) {
-    return Lower(line.substr(0, line.find(':')));
-}
 } // namespace
-
-std::string Lower(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-void PutLines(std::vector<std::string>& lines, const std::string& text, bool replace) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        start = end + 1;
-        if (line.find(':') == std::string::npos)
-            continue;
-        if (replace) {
-            const std::string name = NameOf(line);
-            std::erase_if(lines, [&](const std::string& l) { return NameOf(l) == name; });
-        }
-        lines.push_back(std::move(line));
-    }
-}
 
 Script& CurrentScript() {
     return *gScript;
@@ -104,7 +73,7 @@ bool HttpRequest::Impl::Start() {
     fuzz::Script& script = fuzz::CurrentScript();
     fuzz::Exchange exchange;
     std::vector<std::string> lines = addedHeaders;
-    fuzz::PutLines(lines, sendHeaders, true);
+    PutLines(lines, sendHeaders, true);
     for (const std::string& line : lines)
         exchange.requestHeaders += line + "\r\n";
     script.exchanges.push_back(std::move(exchange));
@@ -185,7 +154,7 @@ bool HttpRequest::Impl::RedirectTarget(bool bodyStreamed, std::string& next) con
     const std::optional<std::string> location = FindHeader("location");
     if (!location || location->empty())
         return false;
-    const std::string lower = fuzz::Lower(*location);
+    const std::string lower = Lower(*location);
     if (lower.find("://") != std::string::npos && lower.rfind("http://", 0) != 0 &&
         lower.rfind("https://", 0) != 0)
         return false;
@@ -194,18 +163,7 @@ bool HttpRequest::Impl::RedirectTarget(bool bodyStreamed, std::string& next) con
 }
 
 std::optional<std::string> HttpRequest::Impl::FindHeader(const std::string& name) const {
-    const std::string wanted = fuzz::Lower(name);
-    for (const std::string& line : headerLines) {
-        const std::size_t colon = line.find(':');
-        if (colon == std::string::npos || fuzz::Lower(line.substr(0, colon)) != wanted)
-            continue;
-        const std::size_t first = line.find_first_not_of(" \t", colon + 1);
-        if (first == std::string::npos)
-            return std::string();
-        const std::size_t last = line.find_last_not_of(" \t");
-        return line.substr(first, last - first + 1);
-    }
-    return std::nullopt;
+    return platform::FindHeader(headerLines, name);
 }
 
 } // namespace quelmo::platform

@@ -2,16 +2,13 @@
 #pragma once
 // The stand-in's state of one request, shared by its two source files.
 
+#include "platform/header_lines.h"
 #include "platform/internet.h"
 #include "tests/http/fuzz/scripted_internet.h"
 
 namespace quelmo::fuzz {
 
 Script& CurrentScript();
-// The layer's rule for header lines handed to it: CR LF (or LF) separated, only lines with a
-// colon; `replace` drops earlier lines of the same name.
-void PutLines(std::vector<std::string>& lines, const std::string& text, bool replace);
-std::string Lower(std::string text);
 // Sessions and requests count as they open (+1) and close (-1).
 void CountHandle(int change);
 
