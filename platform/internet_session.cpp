@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Sessions, servers, cancellation and cookies of the HTTP client (libcurl).
+// Sessions, cancellation and cookies of the HTTP client (libcurl).
 #include "platform/internet_private.h"
 
 #include <algorithm>
@@ -69,25 +69,6 @@ InternetSession::~InternetSession() {
     }
     // Closes the connections kept alive, which still report through this session.
     Curl().multi_cleanup(static_cast<CURLM*>(mMulti));
-}
-
-void InternetSession::Notify(int status, const std::string& info) const {
-    if (mCallback)
-        mCallback(status, info);
-}
-
-HttpConnection::HttpConnection(InternetSession& session, std::string host, unsigned port,
-                               std::string user, std::string password)
-    : mSession(session), mHost(std::move(host)), mPort(port), mUser(std::move(user)),
-      mPassword(std::move(password)) {}
-
-std::unique_ptr<HttpConnection> HttpConnection::Open(InternetSession& session, std::string host,
-                                                     unsigned port, std::string user,
-                                                     std::string password) {
-    if (!session.Valid() || host.empty() || port == 0 || port > 65535)
-        return nullptr;
-    return std::unique_ptr<HttpConnection>(
-        new HttpConnection(session, std::move(host), port, std::move(user), std::move(password)));
 }
 
 } // namespace quelmo::platform

@@ -34,25 +34,6 @@ InternetSession::~InternetSession() {
     fuzz::CountHandle(-1);
 }
 
-void InternetSession::Notify(int status, const std::string& info) const {
-    if (mCallback)
-        mCallback(status, info);
-}
-
-HttpConnection::HttpConnection(InternetSession& session, std::string host, unsigned port,
-                               std::string user, std::string password)
-    : mSession(session), mHost(std::move(host)), mPort(port), mUser(std::move(user)),
-      mPassword(std::move(password)) {}
-
-std::unique_ptr<HttpConnection> HttpConnection::Open(InternetSession& session, std::string host,
-                                                     unsigned port, std::string user,
-                                                     std::string password) {
-    if (!session.Valid() || host.empty() || port == 0 || port > 65535)
-        return nullptr;
-    return std::unique_ptr<HttpConnection>(
-        new HttpConnection(session, std::move(host), port, std::move(user), std::move(password)));
-}
-
 HttpRequest::HttpRequest(std::unique_ptr<Impl> impl) : mImpl(std::move(impl)) {
     fuzz::CountHandle(+1);
 }
