@@ -45,25 +45,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A free display number: the first without a lock file.
-display=90
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=":$display"
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-
-DBUS_SESSION_BUS_ADDRESS=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$work/session.buspid")
-DBUS_SYSTEM_BUS_ADDRESS=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$work/system.buspid")
-export DBUS_SESSION_BUS_ADDRESS DBUS_SYSTEM_BUS_ADDRESS
-/usr/bin/python3 -m dbusmock --system --template logind >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do
-    dbus-send --system --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.freedesktop.login1 2>/dev/null |
-        grep -q true && break
-    sleep 0.1
-done
+source scripts/private_desktop.sh
+start_private_desktop "$work"
 trayer --edge bottom --expand false >/dev/null 2>&1 &
 pids+=($!)
 sleep 1

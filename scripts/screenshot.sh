@@ -47,23 +47,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -displayfd picks a free display and prints its number.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-
-DBUS_SESSION_BUS_ADDRESS=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$work/session.buspid")
-DBUS_SYSTEM_BUS_ADDRESS=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$work/system.buspid")
-export DBUS_SESSION_BUS_ADDRESS DBUS_SYSTEM_BUS_ADDRESS
-/usr/bin/python3 -m dbusmock --system --template logind >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-    dbus-send --system --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.freedesktop.login1 2>/dev/null |
-        grep -q true && break
-    sleep 0.1
-done
+source scripts/private_desktop.sh
+start_private_desktop "$work"
 
 # The default week, and counters that show a few digits.
 home=$work/home
