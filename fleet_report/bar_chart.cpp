@@ -6,6 +6,7 @@
 #include <QDate>
 
 #include <algorithm>
+#include <cmath>
 
 namespace quelmo::fleet {
 
@@ -17,6 +18,9 @@ constexpr int kMaxDailyBars = 90;
 constexpr double kWidth = 720, kHeight = 280;
 constexpr double kLeft = 64, kRight = 12, kTop = 36, kBottom = 40;
 constexpr double kPlotWidth = kWidth - kLeft - kRight, kPlotHeight = kHeight - kTop - kBottom;
+// The axis text is 13 px of the system's sans-serif (the page's style): a date's characters are
+// at most about 8 px wide there, and two dates stand 16 px apart.
+constexpr double kAxisCharWidth = 8, kAxisGap = 16;
 
 // 1970-01-01 was a Thursday: the Monday on or before a day.
 std::int64_t WeekStart(std::int64_t day) {
@@ -127,7 +131,16 @@ QString BarChartSvg(const std::vector<ChartBar>& bars, const QLocale& locale) {
 
     const double slot = bars.empty() ? kPlotWidth : kPlotWidth / double(bars.size());
     const double barWidth = std::max(slot * 0.4, 0.5);
-    const std::size_t labelEvery = std::max<std::size_t>(1, (bars.size() + 9) / 10);
+    // A date under every so many bars, as far apart as the longest is wide: the locale's
+    // short format ranges from "1/5/26" to "01.11.2026".
+    const auto date = [&](const ChartBar& bar) {
+        return locale.toString(DayDate(bar.firstDay), QLocale::ShortFormat);
+    };
+    qsizetype longest = 0;
+    for (const ChartBar& bar : bars)
+        longest = std::max(longest, date(bar).size());
+    const double dateWidth = double(longest) * kAxisCharWidth;
+    const auto labelEvery = static_cast<std::size_t>(std::ceil((dateWidth + kAxisGap) / slot));
     for (std::size_t i = 0; i < bars.size(); ++i) {
         const ChartBar& bar = bars[i];
         const double x = kLeft + slot * double(i) + slot * 0.1;
@@ -154,8 +167,9 @@ QString BarChartSvg(const std::vector<ChartBar>& bars, const QLocale& locale) {
         if (i % labelEvery == 0)
             svg += QStringLiteral("<text class=\"axis\" x=\"%1\" y=\"%2\" "
                                   "text-anchor=\"middle\">%3</text>\n")
-                       .arg(Coordinate(x + barWidth), Coordinate(kTop + kPlotHeight + 18),
-                            Html(locale.toString(DayDate(bar.firstDay), QLocale::ShortFormat)));
+                       .arg(Coordinate(
+                                std::clamp(x + barWidth, dateWidth / 2, kWidth - dateWidth / 2)),
+                            Coordinate(kTop + kPlotHeight + 18), Html(date(bar)));
     }
     svg +=
         QStringLiteral("<line class=\"base\" x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%2\"/>\n")

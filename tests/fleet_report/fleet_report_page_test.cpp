@@ -99,13 +99,21 @@ protected:
         log = dir.filePath("reports.log").toStdString();
         quelmo::test::WriteBytes(log, GeneratedLog());
     }
-    // The page made in `language`, as Chromium's DOM after loading it.
-    std::string Dom(const QString& language, const QString& page) {
-        const test::Run made = test::RunReport(
-            {"--html", "--since", "2025-12-09", "--until", "2025-12-15", "--silent-days", "3",
-             "--price", "0.25", "--output", page, QString::fromStdString(log)},
-            language);
+    // The page made in `language` for the period, as Chromium's DOM after loading it; a
+    // script appended to it may leave what it measured there.
+    std::string Dom(const QString& language, const QString& page,
+                    const QString& since = "2025-12-09", const QString& until = "2025-12-15",
+                    const std::string& script = {}) {
+        const test::Run made =
+            test::RunReport({"--html", "--since", since, "--until", until, "--silent-days", "3",
+                             "--price", "0.25", "--output", page, QString::fromStdString(log)},
+                            language);
         EXPECT_EQ(made.code, 0) << made.err;
+        if (!script.empty()) {
+            const std::string path = page.toStdString();
+            quelmo::test::WriteBytes(path, quelmo::test::ReadBytes(path).value_or("") + "<script>" +
+                                               script + "</script>\n");
+        }
         int code = 0;
         const std::string dom = chromium.Run({"--dump-dom", "file://" + page}, &code);
         EXPECT_EQ(code, 0);
@@ -196,6 +204,47 @@ TEST_F(PageTest, GermanTextsAndNumbers) {
     EXPECT_NE(dom.find("Still nach: 3 Tagen ohne Meldung"), std::string::npos) << "the plural";
     EXPECT_EQ(Text(dom, "lifetime-used"), "1.101 kWh");
     EXPECT_EQ(Text(dom, "period-money"), "7,00");
+}
+
+// The dates under the chart, as the browser lays them out: apart from each other and inside
+// the drawing, whatever the period's length and the language's date format.
+TEST_F(PageTest, AxisDatesStandApart) {
+    const std::string measure = R"(
+        const boxes = [...document.querySelectorAll('svg.chart text[text-anchor=middle]')]
+            .map(t => t.getBBox());
+        const width = document.querySelector('svg.chart').viewBox.baseVal.width;
+        let overlaps = 0, outside = 0;
+        boxes.forEach((b, i) => {
+            if (i > 0 && boxes[i - 1].x + boxes[i - 1].width + 4 > b.x) ++overlaps;
+            if (b.x < 0 || b.x + b.width > width) ++outside;
+        });
+        document.body.dataset.axis = `${boxes.length} ${overlaps} ${outside}`;)";
+    // One PC that reported every day for over a year.
+    std::string daily;
+    for (std::int64_t day = -420; day <= 7; ++day) {
+        const std::int64_t at = kDay0 + day * kDay + 12 * kHour;
+        daily += test::Report(test::LogTime(at), 500 + day, 500 + 2 * day, "0000000E") + "\n";
+    }
+    quelmo::test::WriteBytes(log, daily);
+    struct Period {
+        const char* since;
+        const char* until;
+    } periods[] = {{"2025-12-09", "2025-12-15"},
+                   {"2025-11-01", "2025-12-09"},
+                   {"2025-09-11", "2025-12-09"},
+                   {"2024-11-01", "2025-12-15"}};
+    for (const char* language : {"C", "ru_RU"})
+        for (const Period& period : periods) {
+            const std::string dom =
+                Dom(language, dir.filePath("axis.html"), period.since, period.until, measure);
+            std::smatch axis;
+            ASSERT_TRUE(std::regex_search(dom, axis,
+                                          std::regex("data-axis=\"([0-9]+) ([0-9]+) ([0-9]+)\"")))
+                << language << " " << period.since;
+            EXPECT_GE(std::stoi(axis[1]), 4) << language << " " << period.since << ": dates";
+            EXPECT_EQ(axis[2].str(), "0") << language << " " << period.since << ": overlapping";
+            EXPECT_EQ(axis[3].str(), "0") << language << " " << period.since << ": cut off";
+        }
 }
 
 } // namespace
