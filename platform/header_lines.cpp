@@ -14,6 +14,15 @@ std::string NameOf(const std::string& line) {
 
 } // namespace
 
+bool FollowsRedirect(int status, int followed, bool bodyStreamed) {
+    constexpr int kMaxRedirects = 20;
+    if (followed >= kMaxRedirects)
+        return false;
+    if (status == 307 || status == 308)
+        return !bodyStreamed;
+    return status == 301 || status == 302 || status == 303;
+}
+
 std::string Lower(std::string text) {
     for (char& c : text)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

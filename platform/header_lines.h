@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The internet layer's rules for header lines, apart from the library that carries them, so
-// that a stand-in for the layer keeps the same rules.
+// The internet layer's rules for header lines and redirects, apart from the library that
+// carries them, so that a stand-in for the layer keeps the same rules.
 
 #include <optional>
 #include <string>
@@ -17,5 +17,8 @@ void PutLines(std::vector<std::string>& lines, const std::string& text, bool rep
 // The value of the first line named `name` (in any case), without the white space around it.
 std::optional<std::string> FindHeader(const std::vector<std::string>& lines,
                                       const std::string& name);
+// Whether an answer with `status` is a redirect to follow as the `followed`+1st: at most 20, and
+// a streamed body is gone once sent, so only a redirect that drops it (not 307, 308) can be.
+bool FollowsRedirect(int status, int followed, bool bodyStreamed);
 
 } // namespace quelmo::platform

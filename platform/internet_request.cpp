@@ -8,8 +8,6 @@ namespace quelmo::platform {
 
 namespace {
 
-constexpr int kMaxRedirects = 20;
-
 // Bytes that may not stand in a request target as they are.
 std::string EscapeTarget(const std::string& object) {
     static const char* const kHex = "0123456789ABCDEF";
@@ -79,12 +77,7 @@ bool HttpRequest::Impl::AwaitAnswer(bool bodyStreamed) {
 }
 
 bool HttpRequest::Impl::RedirectTarget(bool bodyStreamed, std::string& next) {
-    if (flags.noAutoRedirect || redirects >= kMaxRedirects)
-        return false;
-    if (status != 301 && status != 302 && status != 303 && status != 307 && status != 308)
-        return false;
-    // A streamed body is gone once sent: only a redirect that drops it can be followed.
-    if (bodyStreamed && (status == 307 || status == 308))
+    if (flags.noAutoRedirect || !FollowsRedirect(status, redirects, bodyStreamed))
         return false;
     const std::optional<std::string> location = FindHeader("location");
     if (!location || location->empty())

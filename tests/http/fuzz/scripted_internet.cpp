@@ -56,10 +56,6 @@ void Breach(const std::string& what) {
 
 namespace quelmo::platform {
 
-namespace {
-constexpr int kMaxRedirects = 20;
-} // namespace
-
 bool HttpRequest::Impl::Start() {
     headersDone = finished = succeeded = false;
     body.clear();
@@ -145,11 +141,7 @@ bool HttpRequest::Impl::AwaitAnswer(bool bodyStreamed) {
 }
 
 bool HttpRequest::Impl::RedirectTarget(bool bodyStreamed, std::string& next) const {
-    if (flags.noAutoRedirect || redirects >= kMaxRedirects)
-        return false;
-    if (status != 301 && status != 302 && status != 303 && status != 307 && status != 308)
-        return false;
-    if (bodyStreamed && (status == 307 || status == 308))
+    if (flags.noAutoRedirect || !platform::FollowsRedirect(status, redirects, bodyStreamed))
         return false;
     const std::optional<std::string> location = FindHeader("location");
     if (!location || location->empty())
