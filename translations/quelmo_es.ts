@@ -125,7 +125,7 @@ no coinciden</translation>
     </message>
     <message>
         <source>LogOff</source>
-        <translation>Cerrar</translation>
+        <translation>Bloq.</translation>
     </message>
     <message>
         <source>Help</source>
