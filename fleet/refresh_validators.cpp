@@ -1,7 +1,7 @@
 #include "fleet/refresh_validators.h"
 
 #include "config/file_utils.h"
-#include "power/ascii_case.h"
+#include "platform/header_lines.h"
 
 #include <QCryptographicHash>
 
@@ -54,24 +54,9 @@ std::vector<std::string> ConditionalHeaders(const RefreshValidators& validators)
 }
 
 std::string HeaderValue(const std::string& rawHeaders, const std::string& name) {
-    std::size_t start = 0;
-    while (start < rawHeaders.size()) {
-        std::size_t end = rawHeaders.find('\n', start);
-        if (end == std::string::npos)
-            end = rawHeaders.size();
-        std::string line = rawHeaders.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        const std::size_t colon = line.find(':');
-        if (colon == std::string::npos || AsciiLower(line.substr(0, colon)) != AsciiLower(name))
-            continue;
-        const std::size_t first = line.find_first_not_of(" \t", colon + 1);
-        if (first == std::string::npos)
-            return {};
-        return line.substr(first, line.find_last_not_of(" \t") - first + 1);
-    }
-    return {};
+    std::vector<std::string> lines;
+    platform::PutLines(lines, rawHeaders, false);
+    return platform::FindHeader(lines, name).value_or(std::string());
 }
 
 } // namespace quelmo
