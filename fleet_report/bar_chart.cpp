@@ -81,9 +81,11 @@ QString BarChartSvg(const std::vector<ChartBar>& bars, const QLocale& locale) {
     }
     const long long step = AxisStep(std::max(highest, 1LL));
     const long long top = (std::max(highest, 1LL) + step - 1) / step * step;
+    const auto date = [&](const ChartBar& bar) {
+        return locale.toString(DayDate(bar.firstDay), QLocale::ShortFormat);
+    };
     const auto name = [&](const ChartBar& bar) {
-        const QString date = locale.toString(DayDate(bar.firstDay), QLocale::ShortFormat);
-        return weekly ? Texts::tr("week of %1").arg(date) : date;
+        return weekly ? Texts::tr("week of %1").arg(date(bar)) : date(bar);
     };
     const auto number = [&](long long value) { return locale.toString(value); };
 
@@ -133,9 +135,6 @@ QString BarChartSvg(const std::vector<ChartBar>& bars, const QLocale& locale) {
     const double barWidth = std::max(slot * 0.4, 0.5);
     // A date under every so many bars, as far apart as the longest is wide: the locale's
     // short format ranges from "1/5/26" to "01.11.2026".
-    const auto date = [&](const ChartBar& bar) {
-        return locale.toString(DayDate(bar.firstDay), QLocale::ShortFormat);
-    };
     qsizetype longest = 0;
     for (const ChartBar& bar : bars)
         longest = std::max(longest, date(bar).size());
